@@ -1,0 +1,79 @@
+#pragma once
+// The one object behind the dialog: a wrapper for every control the logic
+// touches, the dialog's start state, and the dispatch of every command.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "controls.h"
+#include "coupon_text.h"
+#include "program_state.h"
+#include "rc.h"
+#include "save_dialog.h"
+
+namespace stenvik {
+
+class Controller {
+public:
+    // Puts the dialog into its start state. Icons are the front end's.
+    Controller(Platform& dialog, ProgramState& state, SaveDialog& saveDialog);
+
+    void Command(int controlID, int command);
+
+private:
+    // Selection rules.
+    void SingleRowModeClicked();
+    void SystemModeClicked();
+    void CompatibleClicked();
+    void GameClicked(CheckBox& other, std::string_view status);
+    void HalfCoversClicked(int count);
+    void FullCoversClicked(int count);
+    void RowCountClicked(int rows);
+    void SureSignClicked(int match, int signIndex);
+    void EditChanged(int command);
+
+    // Generation.
+    void Generate();
+    void WriteUploadRows(coupon::RowsText& test);
+    void WriteRowsGrid(coupon::RowsText& test);
+    bool SystemStep(coupon::RowsText& test, bool recount);
+    void WriteSystemGrid(coupon::RowsText& test);
+    std::string_view DrawSystemCell(int match, int& enkeltecken, int& halvgarderingar, int& helgarderingar);
+    std::optional<char> SureSign(int match) const;
+    char DrawSign(int match);
+    char StatisticalSign();
+    char ClassicSign();
+    int CountSureMatches() const;
+
+    CheckBox& SureBox(int match, int signIndex) {
+        return _sure[static_cast<std::size_t>(rc::SureBox(match, signIndex) - rc::kFirstSure)];
+    }
+    const CheckBox& SureBox(int match, int signIndex) const {
+        return _sure[static_cast<std::size_t>(rc::SureBox(match, signIndex) - rc::kFirstSure)];
+    }
+
+    ProgramState& _state;
+    SaveDialog& _saveDialog;
+
+    Edit _edit;      // 1010, absent from the dialog
+    Button _clear;   // 1011, absent; made disabled
+    Edit _status;    // 1000, absent: the status texts go nowhere visible
+    Edit _status1;   // the rows box
+    CheckBox _leftCheck;   // "ENKELRADER"
+    CheckBox _rightCheck;  // "SYSTEM"
+    std::array<RadioButton, 14> _halfCovers;  // by count, 0 to 13
+    std::array<RadioButton, 29> _rowCounts;   // as rc::kRowCounts
+    CheckBox _enkel28;  // upload format
+    CheckBox _enkel29;  // "Stryktipset"
+    CheckBox _enkel30;  // "Italienska Stryktipset"
+    Button _button1;    // "GENERERA rader"
+    Button _button2;    // "SPARA raderna"
+    Button _button3;    // "Instruktioner"
+    std::array<CheckBox, 14> _fullCovers;  // by count, 0 to 13
+    CheckBox _klassiskt;
+    CheckBox _statistiskt;
+    std::array<CheckBox, 39> _sure;  // match by match, signs 1, X, 2
+};
+
+}  // namespace stenvik

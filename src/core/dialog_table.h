@@ -1,0 +1,231 @@
+#pragma once
+// The dialog, as data: its frame and its 126 controls in template order
+// (which is also the creation, z and tab order). The Windows resource script,
+// the Qt window and the in-memory dialog are all made from this one table.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "rc.h"
+
+namespace stenvik::dialog {
+
+enum class Kind { GroupBox, CheckBox, RadioButton, PushButton, Label, Edit };
+
+struct Rect {  // in dialog units
+    int x, y, cx, cy;
+};
+
+struct Control {
+    Kind kind;
+    int id;  // rc::kNoId for group boxes and labels
+    std::u8string_view text;
+    Rect rect;
+};
+
+// Window style bits of each kind; every control has extended style 0.
+namespace style {
+inline constexpr std::uint32_t kChild = 0x40000000;
+inline constexpr std::uint32_t kVisible = 0x10000000;
+inline constexpr std::uint32_t kBorder = 0x00800000;
+inline constexpr std::uint32_t kVScroll = 0x00200000;
+inline constexpr std::uint32_t kHScroll = 0x00100000;
+inline constexpr std::uint32_t kGroup = 0x00020000;
+inline constexpr std::uint32_t kTabStop = 0x00010000;
+inline constexpr std::uint32_t kMultiline = 0x0004;
+inline constexpr std::uint32_t kWantReturn = 0x1000;
+inline constexpr std::uint32_t kPushButton = 0x0;
+inline constexpr std::uint32_t kAutoCheckBox = 0x3;
+inline constexpr std::uint32_t kGroupBox = 0x7;
+inline constexpr std::uint32_t kAutoRadioButton = 0x9;
+inline constexpr std::uint32_t kStaticLeft = 0x0;
+}  // namespace style
+
+constexpr std::uint32_t StyleOf(Kind kind) {
+    using namespace style;
+    switch (kind) {
+        case Kind::GroupBox: return kChild | kVisible | kGroupBox;
+        case Kind::CheckBox: return kChild | kVisible | kAutoCheckBox;
+        case Kind::RadioButton: return kChild | kVisible | kAutoRadioButton;
+        case Kind::PushButton: return kChild | kVisible | kTabStop | kPushButton;
+        case Kind::Label: return kChild | kVisible | kGroup | kStaticLeft;
+        case Kind::Edit:
+            return kChild | kVisible | kBorder | kVScroll | kHScroll | kTabStop | kMultiline | kWantReturn;
+    }
+    return 0;
+}
+static_assert(StyleOf(Kind::Edit) == 0x50B11004 && StyleOf(Kind::Label) == 0x50020000);
+
+constexpr bool IsButton(Kind kind) {
+    return kind == Kind::CheckBox || kind == Kind::RadioButton || kind == Kind::PushButton;
+}
+
+constexpr std::string_view ClassOf(Kind kind) {
+    switch (kind) {
+        case Kind::Label: return "STATIC";
+        case Kind::Edit: return "EDIT";
+        default: return "BUTTON";
+    }
+}
+
+// The project's home page, named in the caption and the instructions.
+inline constexpr std::u8string_view kHomePage = u8"www.stenvik.example";
+
+struct Frame {
+    int id = rc::kDialog;
+    std::u8string_view captionStart = u8"Stenvik V2.02             För uppdateringar/frågor besök: ";
+    std::u8string_view font = u8"Tahoma";
+    int pointSize = 8;
+    Rect rect{10, 10, 490, 280};
+    // WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_SETFONT | DS_3DLOOK:
+    // a fixed-size top-level window that only minimises and closes.
+    std::uint32_t style = 0x10CA0044;
+    std::uint32_t exStyle = 0x00000004;  // WS_EX_NOPARENTNOTIFY
+};
+inline constexpr Frame kFrame{};
+
+// The caption in UTF-8: the start, the home page and one blank.
+std::string CaptionUtf8();
+
+inline constexpr int kNoId = rc::kNoId;
+inline constexpr std::array<Control, 126> kControls = {{
+    {Kind::GroupBox, kNoId, u8"Välj:", {70, 2, 110, 22}},
+    {Kind::CheckBox, 1002, u8"SYSTEM", {77, 10, 40, 12}},
+    {Kind::CheckBox, 1001, u8"ENKELRADER", {120, 10, 55, 12}},
+    {Kind::GroupBox, kNoId, u8"Välj slumpmetod:", {70, 24, 110, 22}},
+    {Kind::CheckBox, 1072, u8"klassiskt", {77, 32, 40, 12}},
+    {Kind::CheckBox, 1073, u8"statistiskt", {120, 32, 55, 12}},
+    {Kind::GroupBox, kNoId, u8"Klicka i antal HALVGARDERINGAR:", {185, 4, 300, 30}},
+    {Kind::RadioButton, 1037, u8"0", {187, 15, 21, 12}},
+    {Kind::RadioButton, 1003, u8"1", {207, 15, 21, 12}},
+    {Kind::RadioButton, 1012, u8"2", {227, 15, 21, 12}},
+    {Kind::RadioButton, 1013, u8"3", {247, 15, 21, 12}},
+    {Kind::RadioButton, 1014, u8"4", {267, 15, 21, 12}},
+    {Kind::RadioButton, 1015, u8"5", {287, 15, 21, 12}},
+    {Kind::RadioButton, 1016, u8"6", {307, 15, 21, 12}},
+    {Kind::RadioButton, 1017, u8"7", {327, 15, 21, 12}},
+    {Kind::RadioButton, 1018, u8"8", {347, 15, 21, 12}},
+    {Kind::RadioButton, 1019, u8"9", {367, 15, 21, 12}},
+    {Kind::RadioButton, 1020, u8"10", {387, 15, 21, 12}},
+    {Kind::RadioButton, 1021, u8"11", {409, 15, 21, 12}},
+    {Kind::RadioButton, 1022, u8"12", {431, 15, 21, 12}},
+    {Kind::RadioButton, 1023, u8"13", {453, 15, 21, 12}},
+    {Kind::GroupBox, kNoId, u8"Klicka i antal HELGARDERINGAR:", {185, 40, 300, 30}},
+    {Kind::CheckBox, 1038, u8"0", {187, 51, 21, 12}},
+    {Kind::CheckBox, 1024, u8"1", {207, 51, 21, 12}},
+    {Kind::CheckBox, 1025, u8"2", {227, 51, 21, 12}},
+    {Kind::CheckBox, 1026, u8"3", {247, 51, 21, 12}},
+    {Kind::CheckBox, 1027, u8"4", {267, 51, 21, 12}},
+    {Kind::CheckBox, 1028, u8"5", {287, 51, 21, 12}},
+    {Kind::CheckBox, 1029, u8"6", {307, 51, 21, 12}},
+    {Kind::CheckBox, 1030, u8"7", {327, 51, 21, 12}},
+    {Kind::CheckBox, 1031, u8"8", {347, 51, 21, 12}},
+    {Kind::CheckBox, 1032, u8"9", {367, 51, 21, 12}},
+    {Kind::CheckBox, 1033, u8"10", {387, 51, 21, 12}},
+    {Kind::CheckBox, 1034, u8"11", {409, 51, 21, 12}},
+    {Kind::CheckBox, 1035, u8"12", {431, 51, 21, 12}},
+    {Kind::CheckBox, 1036, u8"13", {453, 51, 21, 12}},
+    {Kind::GroupBox, kNoId, u8"Antal ENKELRADER:", {3, 86, 73, 156}},
+    {Kind::RadioButton, 1040, u8"1", {7, 94, 15, 12}},
+    {Kind::RadioButton, 1041, u8"2", {28, 94, 15, 12}},
+    {Kind::RadioButton, 1042, u8"3", {49, 94, 15, 12}},
+    {Kind::RadioButton, 1043, u8"4", {7, 109, 15, 12}},
+    {Kind::RadioButton, 1044, u8"5", {28, 109, 15, 12}},
+    {Kind::RadioButton, 1045, u8"6", {49, 109, 15, 12}},
+    {Kind::RadioButton, 1046, u8"7", {7, 124, 21, 12}},
+    {Kind::RadioButton, 1047, u8"8", {28, 124, 21, 12}},
+    {Kind::RadioButton, 1048, u8"9", {49, 124, 21, 12}},
+    {Kind::RadioButton, 1049, u8"10", {7, 139, 21, 12}},
+    {Kind::RadioButton, 1050, u8"11", {28, 139, 21, 12}},
+    {Kind::RadioButton, 1051, u8"12", {49, 139, 21, 12}},
+    {Kind::RadioButton, 1052, u8"13", {7, 154, 21, 12}},
+    {Kind::RadioButton, 1053, u8"14", {28, 154, 21, 12}},
+    {Kind::RadioButton, 1055, u8"15", {49, 154, 21, 12}},
+    {Kind::RadioButton, 1056, u8"16", {7, 169, 21, 12}},
+    {Kind::RadioButton, 1057, u8"17", {28, 169, 21, 12}},
+    {Kind::RadioButton, 1058, u8"18", {49, 169, 21, 12}},
+    {Kind::RadioButton, 1059, u8"19", {7, 184, 21, 12}},
+    {Kind::RadioButton, 1060, u8"20", {28, 184, 21, 12}},
+    {Kind::RadioButton, 1061, u8"21", {49, 184, 21, 12}},
+    {Kind::RadioButton, 1062, u8"22", {7, 199, 21, 12}},
+    {Kind::RadioButton, 1063, u8"23", {28, 199, 21, 12}},
+    {Kind::RadioButton, 1064, u8"24", {49, 199, 21, 12}},
+    {Kind::RadioButton, 1065, u8"36", {7, 214, 21, 12}},
+    {Kind::RadioButton, 1066, u8"48", {28, 214, 21, 12}},
+    {Kind::RadioButton, 1067, u8"60", {49, 214, 21, 12}},
+    {Kind::RadioButton, 1054, u8"72", {7, 229, 21, 12}},
+    {Kind::RadioButton, 1071, u8"90", {28, 229, 24, 12}},
+    {Kind::CheckBox, 1068, u8"Kompatibel rad för svenska spel? KLICKA HÄR!", {7, 47, 161, 12}},
+    {Kind::CheckBox, 1069, u8"Stryktipset", {7, 59, 61, 12}},
+    {Kind::CheckBox, 1070, u8"Italienska Stryktipset", {7, 71, 81, 12}},
+    {Kind::GroupBox, kNoId, u8"SÄKRA matcher:", {80, 80, 95, 163}},
+    {Kind::CheckBox, 1074, u8"1", {115, 90, 15, 12}},
+    {Kind::CheckBox, 1075, u8"X", {135, 90, 15, 12}},
+    {Kind::CheckBox, 1076, u8"2", {155, 90, 15, 12}},
+    {Kind::CheckBox, 1077, u8"1", {115, 100, 15, 12}},
+    {Kind::CheckBox, 1078, u8"X", {135, 100, 15, 12}},
+    {Kind::CheckBox, 1079, u8"2", {155, 100, 15, 12}},
+    {Kind::CheckBox, 1080, u8"1", {115, 110, 15, 12}},
+    {Kind::CheckBox, 1081, u8"X", {135, 110, 15, 12}},
+    {Kind::CheckBox, 1082, u8"2", {155, 110, 15, 12}},
+    {Kind::CheckBox, 1083, u8"1", {115, 125, 15, 12}},
+    {Kind::CheckBox, 1084, u8"X", {135, 125, 15, 12}},
+    {Kind::CheckBox, 1085, u8"2", {155, 125, 15, 12}},
+    {Kind::CheckBox, 1086, u8"1", {115, 135, 15, 12}},
+    {Kind::CheckBox, 1087, u8"X", {135, 135, 15, 12}},
+    {Kind::CheckBox, 1088, u8"2", {155, 135, 15, 12}},
+    {Kind::CheckBox, 1089, u8"1", {115, 145, 15, 12}},
+    {Kind::CheckBox, 1090, u8"X", {135, 145, 15, 12}},
+    {Kind::CheckBox, 1091, u8"2", {155, 145, 15, 12}},
+    {Kind::CheckBox, 1092, u8"1", {115, 160, 15, 12}},
+    {Kind::CheckBox, 1093, u8"X", {135, 160, 15, 12}},
+    {Kind::CheckBox, 1094, u8"2", {155, 160, 15, 12}},
+    {Kind::CheckBox, 1095, u8"1", {115, 170, 15, 12}},
+    {Kind::CheckBox, 1096, u8"X", {135, 170, 15, 12}},
+    {Kind::CheckBox, 1097, u8"2", {155, 170, 15, 12}},
+    {Kind::CheckBox, 1098, u8"1", {115, 180, 15, 12}},
+    {Kind::CheckBox, 1099, u8"X", {135, 180, 15, 12}},
+    {Kind::CheckBox, 1100, u8"2", {155, 180, 15, 12}},
+    {Kind::CheckBox, 1101, u8"1", {115, 195, 15, 12}},
+    {Kind::CheckBox, 1102, u8"X", {135, 195, 15, 12}},
+    {Kind::CheckBox, 1103, u8"2", {155, 195, 15, 12}},
+    {Kind::CheckBox, 1104, u8"1", {115, 205, 15, 12}},
+    {Kind::CheckBox, 1105, u8"X", {135, 205, 15, 12}},
+    {Kind::CheckBox, 1106, u8"2", {155, 205, 15, 12}},
+    {Kind::CheckBox, 1107, u8"1", {115, 215, 15, 12}},
+    {Kind::CheckBox, 1108, u8"X", {135, 215, 15, 12}},
+    {Kind::CheckBox, 1109, u8"2", {155, 215, 15, 12}},
+    {Kind::CheckBox, 1110, u8"1", {115, 225, 15, 12}},
+    {Kind::CheckBox, 1111, u8"X", {135, 225, 15, 12}},
+    {Kind::CheckBox, 1112, u8"2", {155, 225, 15, 12}},
+    {Kind::Label, kNoId, u8"Match 1:", {83, 90, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 2:", {83, 100, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 3:", {83, 110, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 4:", {83, 125, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 5:", {83, 135, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 6:", {83, 145, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 7:", {83, 160, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 8:", {83, 170, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 9:", {83, 180, 30, 12}},
+    {Kind::Label, kNoId, u8"Match 10:", {83, 195, 32, 12}},
+    {Kind::Label, kNoId, u8"Match 11:", {83, 205, 32, 12}},
+    {Kind::Label, kNoId, u8"Match 12:", {83, 215, 32, 12}},
+    {Kind::Label, kNoId, u8"Match 13:", {83, 225, 32, 12}},
+    {Kind::Edit, 1039, u8"Här kommer dina rader visas!", {185, 73, 300, 200}},
+    {Kind::PushButton, 1007, u8"GENERERA rader", {15, 250, 60, 15}},
+    {Kind::PushButton, 1008, u8"SPARA raderna", {95, 250, 60, 15}},
+    {Kind::PushButton, 1009, u8"Instruktioner", {7, 5, 60, 15}},
+}};
+
+// The control with this identifier, or nullptr.
+constexpr const Control* Find(int id) {
+    if (id == kNoId) return nullptr;
+    for (const auto& control : kControls) {
+        if (control.id == id) return &control;
+    }
+    return nullptr;
+}
+
+}  // namespace stenvik::dialog

@@ -1,0 +1,36 @@
+#pragma once
+// A text of bounded length that lives where it is declared: building rows
+// never touches the heap.
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace stenvik {
+
+template <std::size_t Capacity>  // bytes, the terminating NUL included
+class FixedText {
+public:
+    static constexpr std::size_t kMaxLength = Capacity - 1;
+
+    void Assign(std::string_view text) {
+        _length = 0;
+        Append(text);
+    }
+    // Never writes past the buffer: what does not fit is dropped. Every text
+    // the program builds is shown by the tests to fit.
+    void Append(std::string_view text) {
+        const std::size_t count = std::min(text.size(), kMaxLength - _length);
+        std::copy_n(text.begin(), count, _data.begin() + static_cast<std::ptrdiff_t>(_length));
+        _length += count;
+        _data[_length] = '\0';
+    }
+    std::string_view view() const { return {_data.data(), _length}; }
+
+private:
+    std::array<char, Capacity> _data{};
+    std::size_t _length = 0;
+};
+
+}  // namespace stenvik
