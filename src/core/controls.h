@@ -16,8 +16,7 @@ inline constexpr int EN_CHANGE = 0x0300;
 class SimpleControl {
 public:
     // A control the dialog lacks is no error: every operation then does nothing.
-    SimpleControl(Platform& dialog, int id, bool initialState)
-        : _dialog(&dialog), _hWnd(dialog.GetControl(id)) {
+    SimpleControl(Platform& dialog, int id, bool initialState) : _dialog(&dialog), _hWnd(dialog.GetControl(id)) {
         if (!initialState) Disable();
     }
 

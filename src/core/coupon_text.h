@@ -17,9 +17,9 @@ using RowsText = FixedText<5455>;
 // A label's line break belongs to it, so the first line has none. Labels 10
 // to 13 end at the colon: their cells start one column further left.
 inline constexpr std::array<std::string_view, 13> kMatchLabels = {
-    " Match 1:  ",      "\r\n Match 2:  ", "\r\n Match 3:  ", "\r\n Match 4:  ", "\r\n Match 5:  ",
-    "\r\n Match 6:  ",  "\r\n Match 7:  ", "\r\n Match 8:  ", "\r\n Match 9:  ", "\r\n Match 10:",
-    "\r\n Match 11:",   "\r\n Match 12:",  "\r\n Match 13:"};
+    " Match 1:  ",     "\r\n Match 2:  ", "\r\n Match 3:  ", "\r\n Match 4:  ", "\r\n Match 5:  ",
+    "\r\n Match 6:  ", "\r\n Match 7:  ", "\r\n Match 8:  ", "\r\n Match 9:  ", "\r\n Match 10:",
+    "\r\n Match 11:",  "\r\n Match 12:",  "\r\n Match 13:"};
 constexpr std::string_view MatchLabel(int match) { return kMatchLabels[static_cast<std::size_t>(match - 1)]; }
 
 // Matches 3, 6 and 9 close a group of three with a separator line.

@@ -51,8 +51,7 @@ constexpr std::uint32_t StyleOf(Kind kind) {
         case Kind::RadioButton: return kChild | kVisible | kAutoRadioButton;
         case Kind::PushButton: return kChild | kVisible | kTabStop | kPushButton;
         case Kind::Label: return kChild | kVisible | kGroup | kStaticLeft;
-        case Kind::Edit:
-            return kChild | kVisible | kBorder | kVScroll | kHScroll | kTabStop | kMultiline | kWantReturn;
+        case Kind::Edit: return kChild | kVisible | kBorder | kVScroll | kHScroll | kTabStop | kMultiline | kWantReturn;
     }
     return 0;
 }

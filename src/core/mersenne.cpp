@@ -49,7 +49,8 @@ std::int32_t TRandomMersenne::IRandom(std::int32_t min, std::int32_t max) {
     const double d = Random();
     if (max < min) return INT32_MIN;
     const auto n = static_cast<std::int32_t>(static_cast<std::uint32_t>(max) - static_cast<std::uint32_t>(min) + 1u);
-    auto v = static_cast<std::int32_t>(static_cast<std::int64_t>(min) + static_cast<std::int64_t>(static_cast<double>(n) * d));
+    auto v = static_cast<std::int32_t>(static_cast<std::int64_t>(min) +
+                                       static_cast<std::int64_t>(static_cast<double>(n) * d));
     if (v > max) v = max;
     return v;
 }

@@ -9,9 +9,9 @@ namespace stenvik {
 
 class TRandomMersenne {
 public:
-    static constexpr int kStateWords = 351;   // N
-    static constexpr int kMiddle = 175;       // M
-    static constexpr int kSeparation = 19;    // R, bits in the lower mask
+    static constexpr int kStateWords = 351;  // N
+    static constexpr int kMiddle = 175;      // M
+    static constexpr int kSeparation = 19;   // R, bits in the lower mask
     static constexpr std::uint32_t kMatrix = 0xE4BD75F5;
     static constexpr std::uint32_t kLowerMask = (std::uint32_t{1} << kSeparation) - 1;
     static constexpr std::uint32_t kUpperMask = ~kLowerMask;

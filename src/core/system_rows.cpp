@@ -40,8 +40,7 @@ void Controller::WriteSystemGrid(coupon::RowsText& test) {
 // cover 14-15) and, by the classic method, the cell; a value whose kind has
 // no quota left is thrown away and drawn again. The quotas add up to the
 // matches without a sure sign, so every match finds one with quota left.
-std::string_view Controller::DrawSystemCell(int match, int& enkeltecken, int& halvgarderingar,
-                                            int& helgarderingar) {
+std::string_view Controller::DrawSystemCell(int match, int& enkeltecken, int& halvgarderingar, int& helgarderingar) {
     for (;;) {
         if (const auto sure = SureSign(match)) return coupon::SignCell(*sure);
         const int ir = _state.ir = _state.rg.IRandom(1, 15);

@@ -86,8 +86,8 @@ std::optional<CommandMessage> MemoryDialog::Click(int id) {
         case dialog::Kind::CheckBox: clicked->checked = !clicked->checked; break;
         case dialog::Kind::RadioButton:
             for (auto& other : _controls) {
-                if (other.spec->kind == dialog::Kind::RadioButton && other.group == clicked->group &&
-                    other.visible && other.enabled) {
+                if (other.spec->kind == dialog::Kind::RadioButton && other.group == clicked->group && other.visible &&
+                    other.enabled) {
                     other.checked = false;
                 }
             }
@@ -100,8 +100,9 @@ std::optional<CommandMessage> MemoryDialog::Click(int id) {
 }
 
 const MemoryDialog::ControlState* MemoryDialog::Find(int id) const {
-    const auto found = std::find_if(_controls.begin(), _controls.end(),
-                                    [id](const ControlState& state) { return id != rc::kNoId && state.spec->id == id; });
+    const auto found = std::find_if(_controls.begin(), _controls.end(), [id](const ControlState& state) {
+        return id != rc::kNoId && state.spec->id == id;
+    });
     return found == _controls.end() ? nullptr : &*found;
 }
 

@@ -29,12 +29,8 @@ TEST(Codepage, RefusesWhatItCannotHold) {
         std::string utf8;
     };
     const Case cases[] = {
-        {"outside the code page", "\u4E2D"},
-        {"emoji", "\U0001F600"},
-        {"truncated sequence", "\xC3"},
-        {"stray continuation", "\x80"},
-        {"overlong slash", "\xC0\xAF"},
-        {"surrogate", "\xED\xA0\x80"},
+        {"outside the code page", "\u4E2D"}, {"emoji", "\U0001F600"},        {"truncated sequence", "\xC3"},
+        {"stray continuation", "\x80"},      {"overlong slash", "\xC0\xAF"}, {"surrogate", "\xED\xA0\x80"},
     };
     for (const auto& c : cases) EXPECT_EQ(Utf8ToCp1252(c.utf8), std::nullopt) << c.name;
 }

@@ -48,7 +48,8 @@ struct Snapshot {
 
 Snapshot Take(const MemorySession& session) {
     const auto& s = session.state;
-    return {session.dialog.Controls(), session.dialog.Status(),
+    return {session.dialog.Controls(),
+            session.dialog.Status(),
             {s.antal_enkelrader, s.antal_halvgarderingar, s.antal_helgarderingar, s.antalsakra, s.antal_enkeltecken,
              s.sakra, s.ir}};
 }
@@ -57,15 +58,14 @@ TEST(StartState, OnlyModesMethodsSureSignsRowsBoxAndInstructionsAreUsable) {
     MemorySession session;
     for (const auto& control : session.dialog.Controls()) {
         const int id = control.spec->id;
-        const bool hidden = id == rc::kGenerate || id == rc::kSave || id == rc::kCompatible ||
-                            id == rc::kStryktipset || id == rc::kItalienska ||
-                            std::ranges::find(rc::kHalfCovers, id) != rc::kHalfCovers.end() ||
+        const bool hidden = id == rc::kGenerate || id == rc::kSave || id == rc::kCompatible || id == rc::kStryktipset ||
+                            id == rc::kItalienska || std::ranges::find(rc::kHalfCovers, id) != rc::kHalfCovers.end() ||
                             std::ranges::find(rc::kFullCovers, id) != rc::kFullCovers.end() ||
                             std::ranges::any_of(rc::kRowCounts, [id](auto entry) { return entry.id == id; });
         EXPECT_EQ(control.visible, !hidden) << id;
         EXPECT_TRUE(control.enabled) << id;
-        const bool checked = id == rc::kKlassiskt || id == rc::kStryktipset || id == kHalf(0) ||
-                             id == kFull(0) || id == rc::kRowCounts[0].id;
+        const bool checked = id == rc::kKlassiskt || id == rc::kStryktipset || id == kHalf(0) || id == kFull(0) ||
+                             id == rc::kRowCounts[0].id;
         EXPECT_EQ(control.checked, checked) << id;
     }
     EXPECT_EQ(session.dialog.Find(rc::kRowsBox)->text, Cp1252("Här kommer dina rader visas!"));
@@ -175,7 +175,8 @@ TEST(CoverRules, EachHalfCoverCountHidesTheFullCoversBeyondThirteen) {
         ClickAll(session, {rc::kSystem, kHalf(half)});
         EXPECT_EQ(session.state.antal_halvgarderingar, half);
         EXPECT_EQ(VisibleCounts(session, rc::kFullCovers), UpTo(13 - half)) << half;
-        EXPECT_EQ(Status(session), std::to_string(half) + (half == 1 ? " halvgardering vald." : " halvgarderingar vald."));
+        EXPECT_EQ(Status(session),
+                  std::to_string(half) + (half == 1 ? " halvgardering vald." : " halvgarderingar vald."));
         for (int other = 0; other <= 13; ++other) EXPECT_EQ(Checked(session, kHalf(other)), other == half);
     }
 }
@@ -260,7 +261,7 @@ TEST(SureSignRules, AtMostOneSignPerMatch) {
         std::array<bool, 3> checked;
     };
     const Case cases[] = {
-        {{0}, {true, false, false}},  {{0, 1}, {false, true, false}}, {{1, 2}, {false, false, true}},
+        {{0}, {true, false, false}},    {{0, 1}, {false, true, false}},  {{1, 2}, {false, false, true}},
         {{2, 0}, {true, false, false}}, {{2, 2}, {false, false, false}},
     };
     for (const auto& c : cases) {
@@ -300,9 +301,9 @@ TEST(Instructions, ReplaceTheRowsBoxWithTheHelpText) {
 
 TEST(Dispatch, CommandsOutsideTheRulesChangeNothing) {
     const std::vector<std::pair<int, int>> commands = {
-        {1, 0},    {2, 0},    {1000, 0}, {1004, 0}, {1005, 0}, {1006, 0}, {1011, 0},     {1039, 0},
-        {1113, 0}, {65535, 0}, {1001, 1}, {1002, 5}, {1007, 1}, {1009, 0x0300}, {1074, 2}, {1040, 1},
-        {1010, 0}, {1010, EN_CHANGE}, {1008, 1},
+        {1, 0},    {2, 0},    {1000, 0},  {1004, 0},         {1005, 0}, {1006, 0}, {1011, 0},
+        {1039, 0}, {1113, 0}, {65535, 0}, {1001, 1},         {1002, 5}, {1007, 1}, {1009, 0x0300},
+        {1074, 2}, {1040, 1}, {1010, 0},  {1010, EN_CHANGE}, {1008, 1},
     };
     for (const auto& [id, code] : commands) {
         MemorySession session(1);

@@ -36,8 +36,8 @@ const std::string kSeparator = " " + std::string(23, '-');
 TEST(SystemRows, SeedOneClassicTwoHalfOneFull) {
     MemorySession session(1);
     Generate(session, {.half = 2, .full = 1});
-    EXPECT_EQ(MatchCells(session.Rows()), (Cells{" 1X ", " 1X2 ", " 1X ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ",
-                                                 "   X ", " 1 ", "   X ", " 1 ", " 1 "}));
+    EXPECT_EQ(MatchCells(session.Rows()), (Cells{" 1X ", " 1X2 ", " 1X ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", "   X ",
+                                                 " 1 ", "   X ", " 1 ", " 1 "}));
     EXPECT_EQ(session.Rows().size(), 288u);
     const auto lines = Lines(session.Rows());
     ASSERT_EQ(lines.size(), 16u);
@@ -53,8 +53,8 @@ TEST(SystemRows, SeedOneClassicTwoHalfOneFull) {
 
     // Exactly the values listed per match were drawn, thrown-away ones included.
     TRandomMersenne reference(1);
-    const std::array<int, 29> values = {8, 15, 7, 15, 2, 9, 11, 14, 1, 9, 7, 9, 1, 13, 1,
-                                        2, 12, 4, 9, 13, 10, 12, 15, 15, 3, 4, 15, 2, 1};
+    const std::array<int, 29> values = {8, 15, 7, 15, 2,  9,  11, 14, 1,  9, 7, 9,  1, 13, 1,
+                                        2, 12, 4, 9,  13, 10, 12, 15, 15, 3, 4, 15, 2, 1};
     for (const int value : values) EXPECT_EQ(reference.IRandom(1, 15), value);
     EXPECT_EQ(session.state.ir, 1);
     EXPECT_EQ(session.state.rg.BRandom(), reference.BRandom());
@@ -63,8 +63,8 @@ TEST(SystemRows, SeedOneClassicTwoHalfOneFull) {
 TEST(SystemRows, SeedOneStatisticalTwoHalfOneFull) {
     MemorySession session(1);
     Generate(session, {.half = 2, .full = 1, .statistical = true});
-    EXPECT_EQ(MatchCells(session.Rows()), (Cells{" 1X ", " 1X2 ", " 1X ", " X ", " X ", " 2 ", " 1 ", " X ", " 1 ",
-                                                 " 1 ", " 1 ", " 2 ", " 2 "}));
+    EXPECT_EQ(MatchCells(session.Rows()),
+              (Cells{" 1X ", " 1X2 ", " 1X ", " X ", " X ", " 2 ", " 1 ", " X ", " 1 ", " 1 ", " 1 ", " 2 ", " 2 "}));
     EXPECT_EQ(session.Rows().size(), 284u);
 }
 
