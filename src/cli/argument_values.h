@@ -1,0 +1,35 @@
+#pragma once
+// The values stenvik-cli's options and events take, each checked strictly:
+// a value the window could not produce is refused, never bent into range.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "plan.h"
+#include "user_clicks.h"
+
+namespace stenvik::cli {
+
+// A bad argument; its message names the problem in one line.
+class BadArgument : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::int32_t ParseSeed(std::string_view text);
+// One of the counts the window offers: 1 to 24, 36, 48, 60, 72, 90.
+int ParseRowCount(std::string_view text);
+// 0 to 13 half or full covers; `option` names the option in the message.
+int ParseCoverCount(std::string_view option, std::string_view text);
+Method ParseMethod(std::string_view text);  // classic or statistical
+Game ParseGame(std::string_view text);      // stryktipset or italienska
+// "M=S": a match from 1 to 13 and a sign 1, X (or x) or 2.
+SureSign ParseSure(std::string_view text);
+// Each match may be fixed once.
+void CheckDistinctMatches(const std::vector<SureSign>& sure);
+// "ID" (a click) or "ID:CODE" (a command as is), each decimal 0 to 65535.
+Event ParseEvent(std::string_view text);
+
+}  // namespace stenvik::cli

@@ -1,0 +1,15 @@
+#pragma once
+// A whole run of stenvik-cli, with its streams and file calls passed in so
+// that tests can run it as a process would.
+
+#include <iosfwd>
+#include <span>
+
+#include "atomic_file.h"
+
+namespace stenvik::cli {
+
+// `args` as main receives them; returns the exit code.
+int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& err, PosixFiles& files);
+
+}  // namespace stenvik::cli

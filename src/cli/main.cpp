@@ -1,0 +1,16 @@
+// stenvik-cli: Stenvik's rows without the window.
+
+#include <exception>
+#include <iostream>
+
+#include "cli.h"
+
+int main(int argc, char** argv) {
+    try {
+        stenvik::cli::PosixFiles files;
+        return stenvik::cli::RunCli({argv, static_cast<std::size_t>(argc)}, std::cout, std::cerr, files);
+    } catch (const std::exception& error) {
+        std::cerr << "stenvik-cli: " << error.what() << "\n";
+        return 1;
+    }
+}

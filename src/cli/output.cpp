@@ -1,0 +1,38 @@
+#include "output.h"
+
+#include <ostream>
+
+#include "arguments.h"
+#include "codepage.h"
+#include "line_breaks.h"
+
+namespace stenvik::cli {
+
+std::string TerminalText(std::string_view cp1252) { return Cp1252ToUtf8(CrlfToLf(cp1252)) + "\n"; }
+
+int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::ostream& err, PosixFiles& files) {
+    if (plan.refusalIsError && outcome.refused) {
+        err << TerminalText(outcome.rows);
+        return kExitRefused;
+    }
+    if (plan.outputFile) {
+        if (const auto error = ReplaceFile(*plan.outputFile, outcome.rows, files)) {
+            err << "stenvik-cli: cannot write " << plan.outputFile->string() << ": " << error.message() << "\n";
+            return kExitRefused;
+        }
+    }
+    if (outcome.stateJson) {
+        out << *outcome.stateJson;
+    } else if (plan.raw) {
+        out << outcome.rows;
+    } else if (!plan.outputFile) {
+        out << TerminalText(outcome.rows);
+    }
+    if (!out.flush()) {
+        err << "stenvik-cli: cannot write to standard output\n";
+        return kExitRefused;
+    }
+    return 0;
+}
+
+}  // namespace stenvik::cli

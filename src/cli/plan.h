@@ -1,0 +1,39 @@
+#pragma once
+// What one run of stenvik-cli does, decided from its arguments before the
+// dialog exists: the events a user would make, and where the text goes.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace stenvik::cli {
+
+// A user's click on a control, handled as the platform handles clicks.
+struct Click {
+    int id;
+    friend bool operator==(const Click&, const Click&) = default;
+};
+
+// A command delivered as it is, with no action of the platform.
+struct Send {
+    int id;
+    int code;
+    friend bool operator==(const Send&, const Send&) = default;
+};
+
+using Event = std::variant<Click, Send>;
+
+struct Plan {
+    std::optional<std::int32_t> seed;  // none: seeded from the clock
+    std::vector<Event> events;
+    std::optional<std::filesystem::path> outputFile;
+    bool raw = false;    // the saved file's bytes on stdout
+    bool state = false;  // the dialog's state as JSON on stdout
+    // A system that refuses the user's choices is the caller's error, not
+    // rows; replayed clicks show the refusal as the window does.
+    bool refusalIsError = false;
+};
+
+}  // namespace stenvik::cli

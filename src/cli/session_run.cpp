@@ -1,0 +1,28 @@
+#include "session_run.h"
+
+#include "state_json.h"
+
+namespace stenvik::cli {
+
+void Replay(const Plan& plan, MemorySession& session) {
+    if (plan.seed) session.state.Reseed(*plan.seed);
+    for (const auto& event : plan.events) {
+        if (const auto* click = std::get_if<Click>(&event)) {
+            session.Click(click->id);
+        } else {
+            const auto& send = std::get<Send>(event);
+            session.Send(send.id, send.code);
+        }
+    }
+}
+
+Outcome Run(const Plan& plan) {
+    MemorySession session;
+    Replay(plan, session);
+    // Only a refused press leaves the single-sign quota below zero.
+    Outcome outcome{session.Rows(), std::nullopt, session.state.sakra < 0};
+    if (plan.state) outcome.stateJson = StateJson(session);
+    return outcome;
+}
+
+}  // namespace stenvik::cli

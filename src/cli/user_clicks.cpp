@@ -1,0 +1,54 @@
+#include "user_clicks.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <stdexcept>
+
+#include "rc.h"
+
+namespace stenvik::cli {
+
+namespace {
+
+// "klassiskt" is checked when the dialog opens; only the other needs a click.
+void ClickMethod(Method method, std::vector<Event>& clicks) {
+    if (method == Method::Statistical) clicks.push_back(Click{rc::kStatistiskt});
+}
+
+void ClickSureSigns(const std::vector<SureSign>& sure, std::vector<Event>& clicks) {
+    for (const auto& sign : sure) clicks.push_back(Click{rc::SureBox(sign.match, sign.signIndex)});
+}
+
+}  // namespace
+
+std::vector<Event> UserClicks(const RowsRequest& request) {
+    std::vector<Event> clicks{Click{rc::kEnkelrader}};
+    // The count 1 is marked when the dialog opens.
+    if (request.count != 1) {
+        const auto found = std::find_if(rc::kRowCounts.begin(), rc::kRowCounts.end(),
+                                        [&](const rc::RowCount& entry) { return entry.rows == request.count; });
+        if (found == rc::kRowCounts.end()) throw std::invalid_argument("no such row count in the dialog");
+        clicks.push_back(Click{found->id});
+    }
+    if (request.upload) {
+        clicks.push_back(Click{rc::kCompatible});
+        if (request.game == Game::Italienska) clicks.push_back(Click{rc::kItalienska});
+    }
+    ClickMethod(request.method, clicks);
+    ClickSureSigns(request.sure, clicks);
+    clicks.push_back(Click{rc::kGenerate});
+    return clicks;
+}
+
+std::vector<Event> UserClicks(const SystemRequest& request) {
+    std::vector<Event> clicks{Click{rc::kSystem}};
+    // Half covers "0" and full covers "0" are marked when the dialog opens.
+    if (request.half != 0) clicks.push_back(Click{rc::kHalfCovers.at(static_cast<std::size_t>(request.half))});
+    if (request.full != 0) clicks.push_back(Click{rc::kFullCovers.at(static_cast<std::size_t>(request.full))});
+    ClickMethod(request.method, clicks);
+    ClickSureSigns(request.sure, clicks);
+    clicks.push_back(Click{rc::kGenerate});
+    return clicks;
+}
+
+}  // namespace stenvik::cli
