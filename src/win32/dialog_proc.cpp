@@ -1,0 +1,54 @@
+// First, for the sake of the core's headers in it.
+#include "dialog_session.h"
+
+#include "dialog_proc.h"
+
+#include <memory>
+
+#include "win_exception.h"
+
+namespace stenvik::win32 {
+
+namespace {
+
+constexpr UINT kBoxFlags = MB_OK | MB_ICONEXCLAMATION;
+
+// The dialog stays open when the Controller cannot be made: the user sees
+// why, and can still close it.
+INT_PTR OnInitDialog(std::unique_ptr<DialogSession>& control, HWND hwnd, ProgramState& state) {
+    try {
+        control = std::make_unique<DialogSession>(hwnd, state);
+    } catch (WinException e) {
+        ::MessageBoxA(nullptr, e.GetMessageA(), "Exception", kBoxFlags);
+    } catch (...) {
+        ::MessageBoxA(nullptr, "Unknown", "Exception", kBoxFlags);
+        return -1;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    static std::unique_ptr<DialogSession> control;
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog(control, hwnd, *reinterpret_cast<ProgramState*>(lParam));
+        case WM_COMMAND:
+            // Controls also notify while no Controller exists: before it is
+            // made, after making it failed, and while the window is torn down.
+            if (control) control->Command(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_CLOSE:
+            control.reset();
+            ::DestroyWindow(hwnd);
+            return TRUE;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace stenvik::win32

@@ -1,0 +1,38 @@
+#include "dialog_session.h"
+
+#include <commctrl.h>
+
+#include "rc.h"
+
+namespace stenvik::win32 {
+
+HINSTANCE TheInstance = nullptr;
+
+namespace {
+
+// A multi-line edit control in a dialog closes the dialog on Escape; in the
+// rows box Escape does nothing, as everywhere else in the dialog.
+LRESULT CALLBACK RowsBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                             DWORD_PTR /*data*/) {
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void SetIcon(HWND hwnd, int resource, WPARAM which) {
+    // A missing icon leaves the dialog without it.
+    const HICON hIcon = ::LoadIconA(TheInstance, MAKEINTRESOURCEA(resource));
+    ::SendMessageA(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(hIcon));
+}
+
+}  // namespace
+
+DialogSession::DialogSession(HWND hwnd, ProgramState& state)
+    : _hwnd(hwnd), _dialog(hwnd), _saveDialog(hwnd), _controller(_dialog, state, _saveDialog) {
+    SetIcon(hwnd, rc::kIconLarge, ICON_BIG);
+    SetIcon(hwnd, rc::kIconSmall, ICON_SMALL);
+    ::SetWindowSubclass(::GetDlgItem(hwnd, rc::kRowsBox), RowsBoxProc, 0, 0);
+}
+
+DialogSession::~DialogSession() { ::RemoveWindowSubclass(::GetDlgItem(_hwnd, rc::kRowsBox), RowsBoxProc, 0); }
+
+}  // namespace stenvik::win32

@@ -1,0 +1,37 @@
+#pragma once
+// What lives from WM_INITDIALOG to WM_CLOSE: the dialog's controls as the
+// core sees them, the save dialog, and the Controller behind them.
+
+// The core comes before <windows.h>, whose macros BN_CLICKED and EN_CHANGE
+// would rewrite the core's constants of the same names.
+#include "controller.h"
+#include "program_state.h"
+
+#include <windows.h>
+
+#include "file_dialog.h"
+#include "win32_dialog.h"
+
+namespace stenvik::win32 {
+
+// The module, for the icons; set by WinMain before the dialog exists.
+extern HINSTANCE TheInstance;
+
+class DialogSession {
+public:
+    // Puts the dialog `hwnd` into its start state, icons included.
+    DialogSession(HWND hwnd, ProgramState& state);
+    DialogSession(const DialogSession&) = delete;
+    DialogSession& operator=(const DialogSession&) = delete;
+    ~DialogSession();
+
+    void Command(int controlID, int command) { _controller.Command(controlID, command); }
+
+private:
+    HWND _hwnd;
+    Win32Dialog _dialog;
+    Win32SaveDialog _saveDialog;
+    Controller _controller;
+};
+
+}  // namespace stenvik::win32

@@ -1,0 +1,39 @@
+// Stenvik for Windows: one modeless dialog and its message loop.
+
+// First, for the sake of the core's headers in it.
+#include "dialog_session.h"
+
+#include <commctrl.h>
+
+#include "dialog_proc.h"
+#include "rc.h"
+
+using namespace stenvik;
+
+int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR /*cmdParam*/, int /*cmdShow*/) {
+    win32::TheInstance = hInst;
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&classes);
+
+    // One for the whole run, seeded from the clock.
+    static ProgramState state;
+    const HWND hDialog = ::CreateDialogParamA(hInst, MAKEINTRESOURCEA(rc::kDialog), nullptr, win32::DialogProc,
+                                              reinterpret_cast<LPARAM>(&state));
+    if (hDialog == nullptr) {
+        char buf[100];
+        ::wsprintfA(buf, "Error x%x", ::GetLastError());
+        ::MessageBoxA(nullptr, buf, "CreateDialog", MB_OK | MB_ICONEXCLAMATION);
+        return 1;
+    }
+
+    MSG msg;
+    int status;
+    while ((status = ::GetMessageA(&msg, nullptr, 0, 0)) != 0) {
+        if (status == -1) return -1;
+        if (!::IsDialogMessageA(hDialog, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    return static_cast<int>(msg.wParam);
+}
