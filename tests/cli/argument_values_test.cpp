@@ -1,0 +1,104 @@
+// The values the options and events take, and the clicks a choice becomes.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "argument_values.h"
+#include "user_clicks.h"
+
+namespace stenvik::cli {
+namespace {
+
+TEST(ArgumentValues, SeedsSpanSigned32Bits) {
+    EXPECT_EQ(ParseSeed("1"), 1);
+    EXPECT_EQ(ParseSeed("-2147483648"), INT32_MIN);
+    EXPECT_EQ(ParseSeed("2147483647"), INT32_MAX);
+    for (const char* bad : {"2147483648", "-2147483649", "", "+1", " 1", "1 ", "0x10", "1e3", "one"}) {
+        EXPECT_THROW(ParseSeed(bad), BadArgument) << bad;
+    }
+}
+
+TEST(ArgumentValues, RowCountsAreTheWindowsButtons) {
+    for (const int count : {1, 2, 14, 15, 24, 36, 48, 60, 72, 90}) {
+        EXPECT_EQ(ParseRowCount(std::to_string(count)), count);
+    }
+    for (const char* bad : {"0", "25", "35", "37", "91", "-1", "", "10x"}) {
+        EXPECT_THROW(ParseRowCount(bad), BadArgument) << bad;
+    }
+}
+
+TEST(ArgumentValues, CoverCountsRunFromZeroToThirteen) {
+    EXPECT_EQ(ParseCoverCount("--half", "0"), 0);
+    EXPECT_EQ(ParseCoverCount("--full", "13"), 13);
+    EXPECT_THROW(ParseCoverCount("--half", "14"), BadArgument);
+    EXPECT_THROW(ParseCoverCount("--half", "-1"), BadArgument);
+    try {
+        ParseCoverCount("--full", "x");
+        FAIL();
+    } catch (const BadArgument& error) {
+        EXPECT_EQ(std::string(error.what()), "--full \"x\": expected 0 to 13");
+    }
+}
+
+TEST(ArgumentValues, SureSignsNameAMatchAndASign) {
+    struct Case {
+        const char* text;
+        int match;
+        int signIndex;
+    };
+    for (const auto& [text, match, signIndex] : std::vector<Case>{
+             {"1=1", 1, 0}, {"5=X", 5, 1}, {"5=x", 5, 1}, {"13=2", 13, 2}}) {
+        const auto sign = ParseSure(text);
+        EXPECT_EQ(sign.match, match) << text;
+        EXPECT_EQ(sign.signIndex, signIndex) << text;
+    }
+    for (const char* bad : {"0=1", "14=1", "5", "5=", "=1", "5=3", "5=XX", "5:1", "5=1=1", "a=1"}) {
+        EXPECT_THROW(ParseSure(bad), BadArgument) << bad;
+    }
+}
+
+TEST(ArgumentValues, EachMatchIsFixedOnce) {
+    EXPECT_NO_THROW(CheckDistinctMatches({{1, 0}, {2, 0}, {13, 2}}));
+    EXPECT_THROW(CheckDistinctMatches({{4, 0}, {7, 1}, {4, 0}}), BadArgument);
+    EXPECT_THROW(CheckDistinctMatches({{4, 0}, {4, 2}}), BadArgument);
+}
+
+TEST(ArgumentValues, EventsAreClicksOrCommands) {
+    EXPECT_EQ(ParseEvent("1007"), Event(Click{1007}));
+    EXPECT_EQ(ParseEvent("0"), Event(Click{0}));
+    EXPECT_EQ(ParseEvent("65535"), Event(Click{65535}));
+    EXPECT_EQ(ParseEvent("1007:0"), Event(Send{1007, 0}));
+    EXPECT_EQ(ParseEvent("1010:768"), Event(Send{1010, 768}));
+    for (const char* bad : {"", "65536", "-1", "1007:", ":0", "1007:65536", "1007:-1", "1007:0:0", "x", "1007 "}) {
+        EXPECT_THROW(ParseEvent(bad), BadArgument) << bad;
+    }
+}
+
+TEST(UserClicks, RowsClickAsAUserInTheWindowWould) {
+    EXPECT_EQ(UserClicks(RowsRequest{}), (std::vector<Event>{Click{1001}, Click{1007}}));
+
+    RowsRequest request;
+    request.count = 72;  // control 1054, between the buttons for 14 and 15
+    request.method = Method::Statistical;
+    request.sure = {{7, 1}, {1, 0}};
+    request.upload = true;
+    request.game = Game::Italienska;
+    EXPECT_EQ(UserClicks(request), (std::vector<Event>{Click{1001}, Click{1054}, Click{1068}, Click{1070},
+                                                        Click{1073}, Click{1093}, Click{1074}, Click{1007}}));
+}
+
+TEST(UserClicks, SystemsClickAsAUserInTheWindowWould) {
+    EXPECT_EQ(UserClicks(SystemRequest{}), (std::vector<Event>{Click{1002}, Click{1007}}));
+
+    SystemRequest request;
+    request.half = 1;  // control 1003, not in the order of the others
+    request.full = 12;
+    request.sure = {{13, 2}};
+    EXPECT_EQ(UserClicks(request), (std::vector<Event>{Click{1002}, Click{1003}, Click{1035}, Click{1112}, Click{1007}}));
+}
+
+}  // namespace
+}  // namespace stenvik::cli

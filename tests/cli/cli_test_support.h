@@ -1,0 +1,122 @@
+#pragma once
+// Running stenvik-cli in the tests: in-process as a whole invocation, and the
+// texts the known answers are written in.
+
+#include <stdlib.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "test_paths.h"
+
+namespace stenvik::cli::test {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+inline Result Invoke(const std::vector<std::string>& args) {
+    std::vector<const char*> argv{"stenvik-cli"};
+    for (const auto& arg : args) argv.push_back(arg.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    PosixFiles files;
+    const int code = RunCli(argv, out, err, files);
+    return {code, out.str(), err.str()};
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A fresh, empty folder for one test, removed with everything in it.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string name = (std::filesystem::temp_directory_path() / "stenvik-cli-test-XXXXXX").string();
+        if (::mkdtemp(name.data()) == nullptr) throw std::filesystem::filesystem_error("mkdtemp", name, {errno, std::generic_category()});
+        _path = name;
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(_path, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(_path, ignored);
+    }
+
+    const std::filesystem::path& path() const { return _path; }
+    std::filesystem::path operator/(const std::string& name) const { return _path / name; }
+
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(_path)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+
+private:
+    std::filesystem::path _path;
+};
+
+// The coupon grid of single rows, each row given as its 13 signs, "1X2...".
+inline std::string RowsGrid(const std::vector<std::string>& rows) {
+    std::string text;
+    for (int match = 1; match <= 13; ++match) {
+        if (match > 1) text += "\r\n";
+        text += " Match " + std::to_string(match) + (match < 10 ? ":  " : ":");
+        for (const auto& row : rows) text += std::string(" ") + row.at(static_cast<std::size_t>(match - 1)) + " ";
+        if (match % 3 == 0 && match < 12) {
+            text += "\r\n -----------------";
+            for (std::size_t row = 0; row < rows.size(); ++row) text += "----";
+        }
+    }
+    return text;
+}
+
+// A system's grid: one cell per match.
+inline std::string SystemGrid(const std::vector<std::string>& cells) {
+    std::string text;
+    for (int match = 1; match <= 13; ++match) {
+        if (match > 1) text += "\r\n";
+        text += " Match " + std::to_string(match) + (match < 10 ? ":  " : ":");
+        text += cells.at(static_cast<std::size_t>(match - 1));
+        if (match % 3 == 0 && match < 12) text += "\r\n -----------------------";
+    }
+    return text;
+}
+
+// The cell of each match line of a system's grid.
+inline std::vector<std::string> SystemCells(const std::string& grid) {
+    std::vector<std::string> cells;
+    for (std::size_t start = 0; start < grid.size();) {
+        auto end = grid.find("\r\n", start);
+        if (end == std::string::npos) end = grid.size();
+        const auto line = grid.substr(start, end - start);
+        if (line.starts_with(" Match ")) cells.push_back(line.substr(cells.size() < 9 ? 11 : 10));
+        start = end + 2;
+    }
+    return cells;
+}
+
+// What a terminal shows of a Windows-1252-free text: "\n" breaks, a final one.
+inline std::string OnTerminal(std::string text) {
+    for (auto pos = text.find("\r\n"); pos != std::string::npos; pos = text.find("\r\n", pos)) text.erase(pos, 1);
+    return text + "\n";
+}
+
+}  // namespace stenvik::cli::test

@@ -1,0 +1,264 @@
+// Whole invocations of stenvik-cli against known answers: seeded rows and
+// systems in both formats, the saved bytes, refusals and bad arguments.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "cli_test_support.h"
+
+namespace stenvik::cli::test {
+namespace {
+
+const std::string kRefusalUtf8 = "Du har valt f\xC3\xB6r m\xC3\xA5nga sakra matcher f\xC3\xB6r ditt \xC3\xB6nskade system!";
+
+// Seed 1, freshly seeded, classic: the rows of the generator's known answers.
+TEST(Rows, OneUploadRowForStryktipset) {
+    const auto raw = Invoke({"rows", "--upload", "--seed", "1", "--raw"});
+    EXPECT_EQ(raw.code, 0);
+    EXPECT_EQ(raw.out, "Stryktipset\r\nE,X,2,1,2,1,X,2,2,1,X,1,X,1");
+    EXPECT_EQ(raw.err, "");
+    EXPECT_EQ(Invoke({"rows", "--upload", "--seed=1"}).out, "Stryktipset\nE,X,2,1,2,1,X,2,2,1,X,1,X,1\n");
+}
+
+TEST(Rows, TwoRowsDrawMatchByMatchInTheGridAndRowByRowForUpload) {
+    const auto grid = RowsGrid({"X11211112XX21", "22X2XX2112221"});
+    EXPECT_EQ(Invoke({"rows", "--count", "2", "--seed", "1", "--raw"}).out, grid);
+    EXPECT_EQ(Invoke({"rows", "--count", "2", "--seed", "1"}).out, OnTerminal(grid));
+    EXPECT_EQ(Invoke({"rows", "--count", "2", "--seed", "1", "--upload", "--raw"}).out,
+              "Stryktipset\r\nE,X,2,1,2,1,X,2,2,1,X,1,X,1\r\nE,2,1,1,2,1,X,2,X,2,2,2,1,1");
+}
+
+TEST(Rows, OneStatisticalRowIsTheSameInBothFormats) {
+    // Drawn values 62,116,52,114,15,63,85,107,3,69,53,68,6.
+    EXPECT_EQ(Invoke({"rows", "--method", "statistical", "--seed", "1", "--upload", "--raw"}).out,
+              "Stryktipset\r\nE,X,2,1,2,1,X,2,2,1,X,1,X,1");
+    EXPECT_EQ(Invoke({"rows", "--method", "statistical", "--seed", "1", "--raw"}).out, RowsGrid({"X2121X221X1X1"}));
+}
+
+TEST(Rows, TextLengths) {
+    struct Case {
+        std::vector<std::string> args;
+        std::size_t length;
+    };
+    const std::vector<Case> cases = {
+        {{"rows", "--raw"}, 223 + 51},
+        {{"rows", "--count", "10", "--raw"}, 223 + 51 * 10},
+        {{"rows", "--count", "90", "--raw"}, 4813},
+        {{"rows", "--count", "90", "--upload", "--raw"}, 2621},
+        {{"rows", "--count", "90", "--upload", "--game", "italienska", "--raw"}, 2632},
+    };
+    for (const auto& [args, length] : cases) EXPECT_EQ(Invoke(args).out.size(), length);
+}
+
+TEST(Rows, ItalienskaNamesTheGame) {
+    const auto out = Invoke({"rows", "--upload", "--game", "italienska", "--seed", "1"}).out;
+    EXPECT_EQ(out, "Italienska Stryktipset\nE,X,2,1,2,1,X,2,2,1,X,1,X,1\n");
+}
+
+TEST(Rows, ASureSignStandsInEveryRow) {
+    const auto upload = Invoke({"rows", "--count", "24", "--sure", "7=x", "--upload", "--raw"}).out;
+    std::size_t rows = 0;
+    for (auto pos = upload.find("\r\nE"); pos != std::string::npos; pos = upload.find("\r\nE", pos + 1), ++rows) {
+        EXPECT_EQ(upload.substr(pos + 3 + 2 * 6, 2), ",X");
+    }
+    EXPECT_EQ(rows, 24u);
+
+    const auto grid = Invoke({"rows", "--count", "3", "--sure", "7=X", "--raw"}).out;
+    EXPECT_NE(grid.find(" Match 7:   X  X  X \r\n"), std::string::npos);
+}
+
+TEST(Rows, SameSeedSameBytes) {
+    const auto first = Invoke({"rows", "--count", "10", "--seed", "1"});
+    EXPECT_EQ(first.code, 0);
+    EXPECT_EQ(first.out, ReadFile(std::string(kGoldenFolder) + "/rows-10-seed-1.txt"));
+    EXPECT_EQ(Invoke({"rows", "--count", "10", "--seed", "1"}).out, first.out);
+    EXPECT_NE(Invoke({"rows", "--count", "10", "--seed", "2"}).out, first.out);
+}
+
+TEST(Systems, SeededSystemsGiveTheirKnownCells) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> cells;
+        std::size_t length;
+    };
+    const std::vector<Case> cases = {
+        {{"system", "--half", "2", "--full", "1", "--seed", "1", "--raw"},
+         {" 1X ", " 1X2 ", " 1X ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", "   X ", " 1 ", "   X ", " 1 ", " 1 "},
+         288},
+        {{"system", "--half", "2", "--full", "1", "--method", "statistical", "--seed", "1", "--raw"},
+         {" 1X ", " 1X2 ", " 1X ", " X ", " X ", " 2 ", " 1 ", " X ", " 1 ", " 1 ", " 1 ", " 2 ", " 2 "},
+         284},
+        {{"system", "--half", "4", "--full", "2", "--sure", "3=X", "--sure", "13=2", "--seed", "1", "--raw"},
+         {" 1X ", " 1X2 ", " X ", " 1X ", " 1X2 ", " 1 ", " 1X ", "   X2 ", " 1 ", " 1 ", " 1 ", " 1 ", " 2 "},
+         290},
+        {{"system", "--full", "13", "--raw"}, std::vector<std::string>(13, " 1X2 "), 306},
+    };
+    for (const auto& [args, cells, length] : cases) {
+        const auto result = Invoke(args);
+        EXPECT_EQ(result.code, 0);
+        EXPECT_EQ(result.out, SystemGrid(cells));
+        EXPECT_EQ(result.out.size(), length);
+    }
+}
+
+TEST(Systems, ChoicesThatDoNotFitAreRefusedWithNothingWritten) {
+    const TemporaryFolder folder;
+    const auto file = folder / "system.txt";
+    const auto refused = Invoke({"system", "--half", "5", "--full", "6", "--sure", "1=1", "--sure", "2=X", "--sure",
+                                 "3=2", "--output", file.string()});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, kRefusalUtf8 + "\n");
+    EXPECT_TRUE(folder.Names().empty());
+
+    // Thirteen in all fit: every match is sure or covered.
+    const auto fits = Invoke({"system", "--half", "5", "--full", "5", "--sure", "1=1", "--sure", "2=X", "--sure",
+                              "3=2", "--raw"});
+    EXPECT_EQ(fits.code, 0);
+    const auto cells = SystemCells(fits.out);
+    EXPECT_EQ(std::vector(cells.begin(), cells.begin() + 3), (std::vector<std::string>{" 1 ", " X ", " 2 "}));
+    const auto half = std::count_if(cells.begin(), cells.end(),
+                                    [](const auto& cell) { return cell == " 1X " || cell == "   X2 " || cell == " 1  2 "; });
+    EXPECT_EQ(half, 5);
+    EXPECT_EQ(std::count(cells.begin(), cells.end(), " 1X2 "), 5);
+}
+
+TEST(Clicks, ReplayTheRowsOfTheSameChoices) {
+    EXPECT_EQ(Invoke({"clicks", "--seed", "1", "1001", "1041", "1007"}).out,
+              Invoke({"rows", "--count", "2", "--seed", "1"}).out);
+}
+
+TEST(Clicks, ARefusedSystemIsOrdinaryText) {
+    // SYSTEM, 6 half covers, 7 full covers, a sure sign: 14 matches.
+    const auto result = Invoke({"clicks", "1002", "1016", "1030", "1074", "1007"});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.out, kRefusalUtf8 + "\n");
+}
+
+TEST(Clicks, HiddenControlsAndOtherCodesDoNothing) {
+    // The dialog opens with the generate button and the row counts hidden.
+    const auto untouched = Invoke({"clicks", "--seed", "1", "1041", "1007", "1001", "1007:1", "1041:0"});
+    EXPECT_EQ(untouched.out, "H\xC3\xA4r kommer dina rader visas!\n");
+    EXPECT_EQ(Invoke({"clicks", "--seed", "1", "1001", "1007:0"}).out, OnTerminal(RowsGrid({"X2121X221X1X1"})));
+}
+
+TEST(Instructions, TheHelpTextInBothEncodings) {
+    const auto text = Invoke({"instructions"}).out;
+    EXPECT_TRUE(text.starts_with("S\xC3\xA5 har anvander du detta program:\n"));
+    EXPECT_TRUE(text.ends_with("\nLycka till!\n"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 23);
+
+    const auto raw = Invoke({"instructions", "--raw"}).out;
+    EXPECT_TRUE(raw.starts_with("S\xE5 har anvander du detta program:\r\n"));
+    EXPECT_TRUE(raw.ends_with("\r\nLycka till!"));
+}
+
+TEST(Output, TheFileGetsTheSavedBytesAndStdoutStaysEmpty) {
+    const TemporaryFolder folder;
+    const auto file = folder / "rader.txt";
+    WriteFile(file, "an older coupon, longer than the new one will be and then some more of it to be sure");
+    const auto saved = Invoke({"rows", "--count", "2", "--seed", "1", "--output", file.string()});
+    EXPECT_EQ(saved.code, 0);
+    EXPECT_EQ(saved.out, "");
+    EXPECT_EQ(saved.err, "");
+    EXPECT_EQ(ReadFile(file), RowsGrid({"X11211112XX21", "22X2XX2112221"}));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"rader.txt"});
+
+    const auto instructions = folder / "instruktioner.txt";
+    EXPECT_EQ(Invoke({"instructions", "--output=" + instructions.string()}).code, 0);
+    EXPECT_EQ(ReadFile(instructions), Invoke({"instructions", "--raw"}).out);
+}
+
+TEST(Output, AFileThatCannotBeWrittenIsAnErrorAndChangesNothing) {
+    const TemporaryFolder folder;
+    const auto missing = Invoke({"rows", "--output", (folder / "no-such-folder/rader.txt").string()});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("cannot write"), std::string::npos);
+    EXPECT_NE(missing.err.find("no-such-folder/rader.txt"), std::string::npos);
+
+    std::filesystem::create_directory(folder / "rader.txt");
+    const auto directory = Invoke({"rows", "--output", (folder / "rader.txt").string()});
+    EXPECT_EQ(directory.code, 1);
+    EXPECT_EQ(directory.out, "");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "rader.txt"));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"rader.txt"});
+}
+
+TEST(Arguments, BadArgumentsExitWithTwoAndOneLine) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string problem;  // part of the message
+    };
+    const std::vector<Case> cases = {
+        {{}, "expected a command"},
+        {{"frob"}, "unknown command \"frob\""},
+        {{"--bogus"}, "unknown option \"--bogus\""},
+        {{"rows", "--bogus"}, "--bogus"},
+        {{"rows", "extra"}, "extra"},
+        {{"rows", "--output"}, "--output"},
+        {{"rows", "--count", "25"}, "--count \"25\""},
+        {{"rows", "--count=0"}, "--count \"0\""},
+        {{"rows", "--count", "2", "--count", "3"}, "--count is given more than once"},
+        {{"rows", "--seed", "1", "--seed=1"}, "--seed is given more than once"},
+        {{"system", "--half", "14"}, "--half \"14\""},
+        {{"system", "--full", "-1"}, "--full \"-1\""},
+        {{"system", "--half", "7", "--full", "7"}, "at most 13"},
+        {{"system", "--upload"}, "--upload"},
+        {{"rows", "--sure", "14=1"}, "the match must be 1 to 13"},
+        {{"rows", "--sure", "1=3"}, "the sign must be 1, X or 2"},
+        {{"rows", "--sure", "1=1", "2=X"}, "2=X"},
+        {{"system", "--sure", "4=1", "--sure", "4=X"}, "match 4 is given more than once"},
+        {{"rows", "--method", "random"}, "--method \"random\""},
+        {{"rows", "--game", "italienska"}, "--game requires --upload"},
+        {{"rows", "--upload", "--game", "svenska"}, "--game \"svenska\""},
+        {{"rows", "--seed", "2147483648"}, "--seed \"2147483648\""},
+        {{"system", "--seed", "-2147483649"}, "--seed \"-2147483649\""},
+        {{"clicks"}, "EVENT is required"},
+        {{"clicks", "1007:x"}, "event \"1007:x\""},
+        {{"clicks", "65536"}, "event \"65536\""},
+        {{"clicks", "--state", "--raw", "1007"}, "excludes"},
+        {{"rows", "--raw", "--output", "rader.txt"}, "excludes"},
+        {{"instructions", "--seed", "1"}, "--seed"},
+    };
+    for (const auto& [args, problem] : cases) {
+        const auto result = Invoke(args);
+        SCOPED_TRACE(problem);
+        EXPECT_EQ(result.code, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(result.err.starts_with("stenvik-cli: ")) << result.err;
+        EXPECT_NE(result.err.find(problem), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists("rader.txt"));
+}
+
+TEST(Arguments, HelpShowsEveryOptionWithAnExample) {
+    const auto help = Invoke({"--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* command : {"rows", "system", "clicks", "instructions", "--version"}) {
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+    const auto rows = Invoke({"rows", "--help"}).out;
+    for (const char* option : {"--count", "--method", "--sure", "--upload", "--game", "--seed", "--output", "--raw"}) {
+        EXPECT_NE(rows.find(std::string("e.g. ") + option), std::string::npos) << option;
+    }
+    const auto system = Invoke({"system", "--help"}).out;
+    for (const char* option : {"--half", "--full"}) {
+        EXPECT_NE(system.find(std::string("e.g. ") + option), std::string::npos) << option;
+    }
+    EXPECT_NE(Invoke({"clicks", "-h"}).out.find("e.g. --state"), std::string::npos);
+}
+
+TEST(Arguments, VersionIsTheProjectsVersion) {
+    const auto version = Invoke({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("stenvik-cli [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << version.out;
+}
+
+}  // namespace
+}  // namespace stenvik::cli::test
