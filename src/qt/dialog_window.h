@@ -1,0 +1,60 @@
+#pragma once
+// The dialog as Qt widgets, made in one loop from the dialog table, with the
+// rules a user meets on Windows that Qt does not give by itself: radio
+// buttons that clear only the visible, enabled others of their group, the
+// Windows keys, and a window that Escape never closes.
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "dialog_table.h"
+#include "dialog_units.h"
+
+class QPlainTextEdit;
+
+namespace stenvik::qt {
+
+struct DialogControl {
+    const dialog::Control* spec;
+    QWidget* widget;  // a child of the window, which owns it
+    int group;        // radio buttons clear each other only within a group
+};
+
+class DialogWindow final : public QWidget {
+public:
+    // A user's action on the control `id`, with its notification code.
+    using CommandHandler = std::function<void(int id, int code)>;
+    using CloseHandler = std::function<void()>;
+
+    explicit DialogWindow(const QFont& font);
+
+    void SetCommandHandler(CommandHandler handler) { _onCommand = std::move(handler); }
+    void SetCloseHandler(CloseHandler handler) { _onClose = std::move(handler); }
+
+    // In template order; a control's position is its handle less one.
+    const std::vector<DialogControl>& Controls() const { return _controls; }
+    QWidget* Widget(int id) const;
+    QPlainTextEdit* RowsBox() const { return _rowsBox; }
+    BaseUnits Units() const { return _units; }
+
+    // What Windows does after the dialog is initialised.
+    void FocusFirstTabStop();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* MakeWidget(const dialog::Control& spec);
+    void UserClicked(std::size_t index);
+    void Deliver(int id, int code) const;
+
+    BaseUnits _units;
+    std::vector<DialogControl> _controls;
+    QPlainTextEdit* _rowsBox = nullptr;
+    CommandHandler _onCommand;
+    CloseHandler _onClose;
+};
+
+}  // namespace stenvik::qt

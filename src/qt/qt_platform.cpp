@@ -1,0 +1,70 @@
+#include "qt_platform.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+#include "rows_text.h"
+
+namespace stenvik::qt {
+
+ControlHandle QtPlatform::GetControl(int id) {
+    const auto& controls = _window.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].spec->id == id && id != dialog::kNoId) return static_cast<ControlHandle>(i + 1);
+    }
+    return ControlHandle::none;
+}
+
+QWidget* QtPlatform::WidgetOf(ControlHandle control) const {
+    const auto index = static_cast<std::size_t>(control);
+    const auto& controls = _window.Controls();
+    if (index == 0 || index > controls.size()) return nullptr;
+    return controls[index - 1].widget;
+}
+
+void QtPlatform::SetVisible(ControlHandle control, bool visible) {
+    if (auto* widget = WidgetOf(control)) widget->setVisible(visible);
+}
+
+void QtPlatform::SetEnabled(ControlHandle control, bool enabled) {
+    if (auto* widget = WidgetOf(control)) widget->setEnabled(enabled);
+}
+
+void QtPlatform::SetFocus(ControlHandle control) {
+    if (auto* widget = WidgetOf(control)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    } else if (auto* focused = _window.focusWidget()) {
+        focused->clearFocus();
+    }
+}
+
+bool QtPlatform::IsChecked(ControlHandle control) {
+    const auto* button = qobject_cast<QAbstractButton*>(WidgetOf(control));
+    return button != nullptr && button->isChecked();
+}
+
+void QtPlatform::SetChecked(ControlHandle control, bool checked) {
+    if (auto* button = qobject_cast<QAbstractButton*>(WidgetOf(control))) button->setChecked(checked);
+}
+
+// Only the buttons and the rows box have identifiers, so only they take texts.
+void QtPlatform::SetText(ControlHandle control, std::string_view text) {
+    QWidget* widget = WidgetOf(control);
+    const QString shown = FromCp1252(text);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        const QSignalBlocker noChangeCommand(edit);
+        edit->setPlainText(shown);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(shown);
+    }
+}
+
+int QtPlatform::TextLength(ControlHandle control) {
+    QWidget* widget = WidgetOf(control);
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) return Cp1252Length(edit->document()->toRawText());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return Cp1252Length(button->text());
+    return 0;
+}
+
+}  // namespace stenvik::qt

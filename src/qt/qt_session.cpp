@@ -1,0 +1,28 @@
+#include "qt_session.h"
+
+#include <exception>
+
+namespace stenvik::qt {
+
+QtSession::QtSession(const QFont& font, UserPrompts& prompts, const ControllerFactory& makeController)
+    : window(font), _prompts(prompts) {
+    window.SetCommandHandler([this](int id, int code) {
+        if (_controller) _controller->Command(id, code);
+    });
+    // Closing ends the Controller once; a late notification then finds none.
+    window.SetCloseHandler([this] { _controller.reset(); });
+    Start(makeController);
+    window.FocusFirstTabStop();
+}
+
+void QtSession::Start(const ControllerFactory& makeController) {
+    try {
+        _controller = makeController(_platform, state, _saveDialog);
+    } catch (const std::exception& failure) {
+        _prompts.Warn(nullptr, QStringLiteral("Exception"), QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        _prompts.Warn(nullptr, QStringLiteral("Exception"), QStringLiteral("Unknown"));
+    }
+}
+
+}  // namespace stenvik::qt

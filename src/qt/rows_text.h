@@ -1,0 +1,26 @@
+#pragma once
+// The rows box's text between the core and Qt. The core speaks
+// Windows-1252 bytes with "\r\n" line breaks; QPlainTextEdit holds Unicode
+// with its own breaks between blocks.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace stenvik::qt {
+
+// Windows-1252 with "\r\n" breaks, as the box shows it.
+QString FromCp1252(std::string_view cp1252);
+
+// The box's text (QTextDocument::toRawText) as Windows-1252 with "\r\n"
+// breaks, exactly what the Windows program saves; nullopt when it holds a
+// character Windows-1252 lacks, so that nothing is silently changed.
+std::optional<std::string> ToCp1252(const QString& rawText);
+
+// The length Windows reports for the same text: one per character, two per
+// line break; a character the code page lacks counts as the one "?" Windows
+// would put in its place.
+int Cp1252Length(const QString& rawText);
+
+}  // namespace stenvik::qt

@@ -1,0 +1,96 @@
+// The keys a Windows user knows from the dialog.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "qt_test_support.h"
+#include "rc.h"
+
+namespace stenvik::qt::test {
+namespace {
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+QWidget* Focused() { return QApplication::focusWidget(); }
+
+const QString kTemplateText = QStringLiteral("Här kommer dina rader visas!");
+
+TEST(QtKeyboard, EscapeNeverClosesTheWindow) {
+    Program program;
+    Press(Qt::Key_Escape);  // in the rows box
+    program.Button(rc::kInstructions)->setFocus();
+    Press(Qt::Key_Escape);
+    Click(program, rc::kSystem);
+    Press(Qt::Key_Escape);
+    EXPECT_TRUE(program.session.window.isVisible());
+    EXPECT_TRUE(program.session.HasController());
+}
+
+TEST(QtKeyboard, EnterInTheRowsBoxStartsANewLine) {
+    Program program;
+    ASSERT_EQ(Focused(), program.session.window.RowsBox());
+    QTest::keyClicks(Focused(), QStringLiteral("ab"));
+    Press(Qt::Key_Return);
+    QTest::keyClicks(Focused(), QStringLiteral("c"));
+    EXPECT_EQ(program.session.window.RowsBox()->toPlainText(), QStringLiteral("ab\nc") + kTemplateText);
+    EXPECT_EQ(program.Rows().substr(0, 5), "ab\r\nc");
+    EXPECT_FALSE(program.Button(rc::kGenerate)->isVisible());
+}
+
+class PushButtonKey : public testing::TestWithParam<Qt::Key> {};
+
+TEST_P(PushButtonKey, PressesTheFocusedPushButton) {
+    Program program;
+    program.Button(rc::kInstructions)->setFocus();
+    Press(GetParam());
+    EXPECT_TRUE(program.session.window.RowsBox()->toPlainText().startsWith(QStringLiteral("Så har anvander du")));
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterOrSpace, PushButtonKey, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
+
+TEST(QtKeyboard, EnterOnACheckBoxChangesNothing) {
+    Program program;
+    Click(program, rc::kStatistiskt);
+    ASSERT_EQ(Focused(), program.Button(rc::kStatistiskt));
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(program.Button(rc::kStatistiskt)->isChecked());
+    EXPECT_FALSE(program.Button(rc::kKlassiskt)->isChecked());
+    EXPECT_EQ(program.session.window.RowsBox()->toPlainText(), kTemplateText);
+}
+
+TEST(QtKeyboard, TabVisitsOnlyTheRowsBoxAndTheVisiblePushButtons) {
+    Program program;
+    QWidget* rows = program.session.window.RowsBox();
+    QWidget* generate = program.Button(rc::kGenerate);
+    QWidget* save = program.Button(rc::kSave);
+    QWidget* instructions = program.Button(rc::kInstructions);
+
+    // At start the generate and save buttons are hidden.
+    ASSERT_EQ(Focused(), rows);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Focused(), instructions);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Focused(), rows);
+
+    Click(program, rc::kEnkelrader);
+    Click(program, rc::kGenerate);
+    // A clicked check box has the focus; Tab leaves it for the next tab stop.
+    Click(program, rc::kStatistiskt);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Focused(), rows);
+    for (QWidget* next : {generate, save, instructions, rows}) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(Focused(), next);
+    }
+    for (QWidget* previous : {instructions, save, generate, rows}) {
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(Focused(), previous);
+    }
+}
+
+}  // namespace
+}  // namespace stenvik::qt::test

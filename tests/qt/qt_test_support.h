@@ -1,0 +1,54 @@
+#pragma once
+// A Stenvik window as a user meets it, and the user's hands: clicks at the
+// place of a control, through the window as the platform delivers them.
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+#include <QString>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialog_font.h"
+#include "qt_session.h"
+#include "user_prompts.h"
+
+namespace stenvik::qt::test {
+
+struct Warning {
+    QString caption;
+    QString text;
+};
+
+// Answers the file dialog from a queue (a null QString cancels, as does an
+// empty queue) and records warnings.
+class RecordingPrompts final : public UserPrompts {
+public:
+    std::optional<QString> AskSaveFileName(QWidget* parent) override;
+    void Warn(QWidget* parent, const QString& caption, const QString& text) override;
+
+    std::deque<QString> answers;
+    int asked = 0;
+    std::vector<Warning> warnings;
+};
+
+// A freshly started program, its window shown and active.
+struct Program {
+    explicit Program(int seed = 1, const ControllerFactory& makeController = QtSession::DefaultController);
+
+    QAbstractButton* Button(int id) const;
+    // The rows box's text as the core would read it: Windows-1252, "\r\n".
+    std::string Rows() const;
+
+    RecordingPrompts prompts;
+    QtSession session;
+};
+
+// A left click where a user would aim: the indicator of a check box or radio
+// button, the middle of a push button. The window picks the widget under
+// that point, so a hidden control is missed as it would be on screen.
+void Click(QWidget* window, QAbstractButton* button);
+void Click(Program& program, int id);
+
+}  // namespace stenvik::qt::test
