@@ -1,7 +1,10 @@
 #include "dialog_window.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -27,16 +30,19 @@ QIcon ProgramIcon() {
 
 // Windows draws a group box's title on its frame line and puts a check
 // mark's text close to the box; Qt's defaults would clip the short texts
-// that the dialog's narrow check boxes were measured for.
-QString WindowsLook(BaseUnits units) {
+// that the dialog's narrow check boxes were measured for. A title sits as
+// low as Windows puts it, or the dots of "SÄKRA" would fall off the top.
+QString WindowsLook(const QFont& font, BaseUnits units) {
+    const int titleDrop = std::max(0, units.y - QFontMetrics(font).height());
     return QStringLiteral(
                "QCheckBox, QRadioButton { spacing: %1px; }"
                "QGroupBox { border: 1px solid palette(mid); margin-top: %2px; }"
-               "QGroupBox::title { subcontrol-origin: margin; left: %3px; padding: 0 1px;"
+               "QGroupBox::title { subcontrol-origin: margin; left: %3px; padding: %4px 1px 0 1px;"
                " background-color: palette(window); }")
         .arg(units.x / 2)
         .arg(units.y / 2)
-        .arg(units.x);
+        .arg(units.x)
+        .arg(titleDrop);
 }
 
 bool IsEnterKey(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
@@ -48,7 +54,7 @@ DialogWindow::DialogWindow(const QFont& font)
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       _units(MeasureBaseUnits(font)) {
     setFont(font);
-    setStyleSheet(WindowsLook(_units));
+    setStyleSheet(WindowsLook(font, _units));
     setWindowTitle(QString::fromStdString(dialog::CaptionUtf8()));
     setWindowIcon(ProgramIcon());
     setFixedSize(ToPixels(dialog::kFrame.rect, _units).size());

@@ -14,6 +14,8 @@ struct Failure {
     const char* name;
     ControllerFactory makeController;
     const char* message;
+
+    friend void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.name; }
 };
 
 class FailedStart : public testing::TestWithParam<Failure> {};
