@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "tab_order.h"
 #include "win_exception.h"
 
 namespace stenvik::win32 {
@@ -39,6 +40,16 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             // made, after making it failed, and while the window is torn down.
             if (control) control->Command(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
+        case WM_NEXTDLGCTL:
+            // Tab and Shift+Tab, from the dialog manager or the rows box:
+            // choose the stop, and let the dialog manager move the focus.
+            if (LOWORD(lParam) == FALSE) {
+                if (const HWND next = NextTabStop(hwnd, ::GetFocus(), wParam != 0)) {
+                    ::SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+                }
+                return TRUE;
+            }
+            return FALSE;
         case WM_CLOSE:
             control.reset();
             ::DestroyWindow(hwnd);

@@ -1,0 +1,65 @@
+// The keyboard: Escape never closes the dialog, Enter in the rows box starts
+// a new line, Tab stops only at the rows box and the push buttons; closing
+// the window ends the program with exit code 0.
+
+#include "rc.h"
+#include "stenvik_test.h"
+
+namespace stenvik::win32::tests {
+namespace {
+
+TEST_F(StenvikTest, EscapeInTheRowsBoxLeavesTheDialogOpen) {
+    const auto rows = program.Rows();
+    program.FocusControl(rc::kRowsBox);
+    program.PostKey(program.Control(rc::kRowsBox), VK_ESCAPE);
+    program.Flush();
+    EXPECT_TRUE(::IsWindow(program.Dialog()));
+    EXPECT_TRUE(program.IsRunning());
+    EXPECT_EQ(program.Rows(), rows);
+}
+
+TEST_F(StenvikTest, EscapeAndEnterOnACheckBoxChangeNothing) {
+    const HWND box = program.Control(rc::kKlassiskt);
+    for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
+        program.PostKey(box, key);
+        program.Flush();
+        EXPECT_TRUE(program.IsRunning()) << key;
+        EXPECT_TRUE(program.IsChecked(rc::kKlassiskt)) << key;
+        EXPECT_FALSE(program.IsVisible(rc::kGenerate)) << key;
+    }
+}
+
+TEST_F(StenvikTest, EnterInTheRowsBoxStartsANewLine) {
+    program.SetRows("ab");
+    program.FocusControl(rc::kRowsBox);
+    ::SendMessageA(program.Control(rc::kRowsBox), EM_SETSEL, 2, 2);
+    program.PostKey(program.Control(rc::kRowsBox), VK_RETURN);
+    program.Flush();
+    EXPECT_EQ(program.Rows(), "ab\r\n");
+}
+
+TEST_F(StenvikTest, TabStopsAtTheRowsBoxAndTheVisibleButtonsOnly) {
+    program.Click(rc::kEnkelrader);
+    program.Click(rc::kGenerate);
+    program.FocusControl(rc::kRowsBox);
+    for (const int next : {rc::kGenerate, rc::kSave, rc::kInstructions, rc::kRowsBox}) {
+        program.PostKey(program.Focus(), VK_TAB);
+        program.Flush();
+        EXPECT_EQ(::GetDlgCtrlID(program.Focus()), next);
+    }
+}
+
+TEST_F(StenvikTest, TheSystemMenusCloseEndsTheProgramWithCodeZero) {
+    ::PostMessageA(program.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+TEST_F(StenvikTest, ClosingAfterWorkEndsTheProgramWithCodeZero) {
+    program.Click(rc::kSystem);
+    program.Click(rc::kGenerate);
+    ::PostMessageA(program.Dialog(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace stenvik::win32::tests

@@ -1,0 +1,184 @@
+#include "running_stenvik.h"
+
+#include <stdexcept>
+#include <thread>
+
+#include "program_path.h"
+#include "rc.h"
+
+namespace stenvik::win32::tests {
+
+namespace {
+
+constexpr UINT kSendTimeoutMs = 5000;
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    if (::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) == 0) {
+        throw std::runtime_error("the program did not answer a message");
+    }
+    return static_cast<LRESULT>(result);
+}
+
+// The program's dialog, once it and its last control exist.
+HWND FindDialog(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner != s.processId || ::GetDlgItem(window, rc::kInstructions) == nullptr) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+std::string TextOf(HWND window) {
+    const auto length = Send(window, WM_GETTEXTLENGTH);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+HWND OwnedWindow(DWORD processId, HWND owner) {
+    struct Search {
+        DWORD processId;
+        HWND owner;
+        HWND found;
+    } search{processId, owner, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(window, &process);
+            if (process != s.processId || ::GetWindow(window, GW_OWNER) != s.owner || !::IsWindowVisible(window)) {
+                return TRUE;
+            }
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ChildWithText(HWND parent, std::string_view text) {
+    struct Search {
+        std::string_view text;
+        HWND found;
+    } search{text, nullptr};
+    ::EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (TextOf(window) != s.text) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void PostClick(HWND button) { ::PostMessageA(button, BM_CLICK, 0, 0); }
+
+RunningStenvik::RunningStenvik() {
+    std::string path = ProgramPath();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessA(path.c_str(), path.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &_process)) {
+        throw std::runtime_error("cannot start " + path);
+    }
+    ::WaitForInputIdle(_process.hProcess, 10000);
+    // The window can be found before its controls are made: wait for the last.
+    WaitUntil([this] { return (_dialog = FindDialog(_process.dwProcessId)) != nullptr; });
+}
+
+RunningStenvik::~RunningStenvik() {
+    if (IsRunning()) {
+        ::PostMessageA(_dialog, WM_CLOSE, 0, 0);
+        if (!WaitForExit(5s)) ::TerminateProcess(_process.hProcess, 99);
+    }
+    ::CloseHandle(_process.hThread);
+    ::CloseHandle(_process.hProcess);
+}
+
+void RunningStenvik::Click(int id) {
+    const HWND control = Control(id);
+    if (!::IsWindowVisible(control)) throw std::logic_error("a user cannot click a hidden control");
+    Send(control, BM_CLICK);
+}
+
+bool RunningStenvik::IsChecked(int id) const { return Send(Control(id), BM_GETCHECK) == BST_CHECKED; }
+
+bool RunningStenvik::IsVisible(int id) const { return ::IsWindowVisible(Control(id)) != 0; }
+
+std::string RunningStenvik::Text(int id) const { return TextOf(Control(id)); }
+
+std::string RunningStenvik::Rows() const { return Text(rc::kRowsBox); }
+
+void RunningStenvik::SetRows(std::string_view text) {
+    const std::string terminated(text);
+    Send(Control(rc::kRowsBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+}
+
+void RunningStenvik::PostKey(HWND window, UINT key) {
+    const auto scan = static_cast<LPARAM>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    ::PostMessageA(window, WM_KEYDOWN, key, scan | 1);
+    ::PostMessageA(window, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
+}
+
+void RunningStenvik::Flush() {
+    // A selection posted to the rows box shows when the queue has got that
+    // far; twice, so that whatever the first round posted is handled too.
+    const HWND rows = Control(rc::kRowsBox);
+    for (const int end : {1, 0}) {
+        ::PostMessageA(rows, EM_SETSEL, 0, end);
+        const bool handled = WaitUntil([&] {
+            if (!::IsWindow(rows)) return true;
+            DWORD start = 1, stop = 1;
+            Send(rows, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&stop));
+            return start == 0 && static_cast<int>(stop) == end;
+        });
+        if (!handled) throw std::runtime_error("the program did not handle its messages");
+    }
+}
+
+HWND RunningStenvik::Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(_process.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+void RunningStenvik::FocusControl(int id) { Send(_dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE); }
+
+std::optional<DWORD> RunningStenvik::WaitForExit(std::chrono::milliseconds timeout) {
+    if (::WaitForSingleObject(_process.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(_process.hProcess, &code);
+    return code;
+}
+
+bool RunningStenvik::IsRunning() const { return ::WaitForSingleObject(_process.hProcess, 0) == WAIT_TIMEOUT; }
+
+}  // namespace stenvik::win32::tests
