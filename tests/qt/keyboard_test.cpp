@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QTest>
 
 #include "qt_test_support.h"
@@ -50,7 +51,10 @@ TEST_P(PushButtonKey, PressesTheFocusedPushButton) {
     EXPECT_TRUE(program.session.window.RowsBox()->toPlainText().startsWith(QStringLiteral("Så har anvander du")));
 }
 
-INSTANTIATE_TEST_SUITE_P(EnterOrSpace, PushButtonKey, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space));
+INSTANTIATE_TEST_SUITE_P(EnterOrSpace, PushButtonKey, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space),
+                         [](const testing::TestParamInfo<Qt::Key>& key) {
+                             return QKeySequence(key.param).toString().toStdString();
+                         });
 
 TEST(QtKeyboard, EnterOnACheckBoxChangesNothing) {
     Program program;

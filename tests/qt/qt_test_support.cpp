@@ -23,8 +23,7 @@ void RecordingPrompts::Warn(QWidget* /*parent*/, const QString& caption, const Q
     warnings.push_back({caption, text});
 }
 
-Program::Program(int seed, const ControllerFactory& makeController)
-    : session(DialogFont(), prompts, makeController) {
+Program::Program(int seed, const ControllerFactory& makeController) : session(DialogFont(), prompts, makeController) {
     session.state.Reseed(seed);
     session.window.show();
     session.window.activateWindow();

@@ -57,8 +57,8 @@ TEST(RowsText, ConvertsTheBoxToWindowsBytes) {
 
 TEST(RowsFile, AddsTxtOnlyToANameWithoutExtension) {
     const std::vector<std::pair<QString, QString>> names = {
-        {"rader", "rader.txt"},       {"rader.txt", "rader.txt"},
-        {"rader.csv", "rader.csv"},   {"/tmp/v.1/rader", "/tmp/v.1/rader.txt"},
+        {"rader", "rader.txt"},     {"rader.txt", "rader.txt"},
+        {"rader.csv", "rader.csv"}, {"/tmp/v.1/rader", "/tmp/v.1/rader.txt"},
         {"rader.", "rader."},
     };
     for (const auto& [typed, saved] : names) EXPECT_EQ(WithDefaultSuffix(typed), saved) << typed.toStdString();
@@ -142,8 +142,10 @@ TEST_P(FailedSave, IsReportedAndLeavesTheOldFileIntact) {
     EXPECT_EQ(Contents(Path("gammal.txt")), "old rows");
 }
 
-INSTANTIATE_TEST_SUITE_P(EmptyOrUnencodable, FailedSave,
-                         testing::Values(QString(), QStringLiteral("1 X 2 \u2713")));
+INSTANTIATE_TEST_SUITE_P(EmptyOrUnencodable, FailedSave, testing::Values(QString(), QStringLiteral("1 X 2 \u2713")),
+                         [](const testing::TestParamInfo<QString>& text) {
+                             return std::string(text.param.isEmpty() ? "Empty" : "Unencodable");
+                         });
 
 }  // namespace
 }  // namespace stenvik::qt::test

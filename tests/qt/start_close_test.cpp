@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
 #include <stdexcept>
 
 #include "qt_test_support.h"
@@ -37,14 +39,14 @@ TEST_P(FailedStart, IsReportedAndTheWindowStaysOpenIgnoringCommands) {
 
 INSTANTIATE_TEST_SUITE_P(
     Throws, FailedStart,
-    testing::Values(
-        Failure{"Exception",
-                [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> {
-                    throw std::runtime_error("Out of memory");
-                },
-                "Out of memory"},
-        Failure{"Other", [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> { throw 42; },
-                "Unknown"}),
+    testing::Values(Failure{"Exception",
+                            [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> {
+                                throw std::runtime_error("Out of memory");
+                            },
+                            "Out of memory"},
+                    Failure{"Other",
+                            [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> { throw 42; },
+                            "Unknown"}),
     [](const testing::TestParamInfo<Failure>& failure) { return std::string(failure.param.name); });
 
 TEST(QtClose, EndsTheControllerOnceAndLeavesLateCommandsUnanswered) {
@@ -59,6 +61,13 @@ TEST(QtClose, EndsTheControllerOnceAndLeavesLateCommandsUnanswered) {
     program.session.window.RowsBox()->insertPlainText(QStringLiteral("x"));
     EXPECT_TRUE(program.session.window.close());
     EXPECT_TRUE(program.prompts.warnings.empty());
+}
+
+TEST(QtClose, EndsTheProgramWithExitCodeZero) {
+    Program program;
+    QTimer::singleShot(0, &program.session.window, [&program] { program.session.window.close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(program.session.HasController());
 }
 
 }  // namespace
