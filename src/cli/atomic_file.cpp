@@ -83,8 +83,8 @@ void SyncFolder(PosixFiles& files, const std::filesystem::path& folder) {
 }
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target, int attempt) {
-    const auto name = "." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                      std::to_string(attempt) + ".tmp";
+    const auto name =
+        "." + target.filename().string() + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
     return target.parent_path() / name;
 }
 

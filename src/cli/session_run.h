@@ -10,9 +10,9 @@
 namespace stenvik::cli {
 
 struct Outcome {
-    std::string rows;  // the rows box's text: Windows-1252, "\r\n"
+    std::string rows;                      // the rows box's text: Windows-1252, "\r\n"
     std::optional<std::string> stateJson;  // when the plan asks for it
-    bool refused = false;  // the last press refused a system the choices do not fit
+    bool refused = false;                  // the last press refused a system the choices do not fit
 };
 
 // Delivers the plan's events, in order, to `session`.

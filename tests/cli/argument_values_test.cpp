@@ -49,8 +49,8 @@ TEST(ArgumentValues, SureSignsNameAMatchAndASign) {
         int match;
         int signIndex;
     };
-    for (const auto& [text, match, signIndex] : std::vector<Case>{
-             {"1=1", 1, 0}, {"5=X", 5, 1}, {"5=x", 5, 1}, {"13=2", 13, 2}}) {
+    for (const auto& [text, match, signIndex] :
+         std::vector<Case>{{"1=1", 1, 0}, {"5=X", 5, 1}, {"5=x", 5, 1}, {"13=2", 13, 2}}) {
         const auto sign = ParseSure(text);
         EXPECT_EQ(sign.match, match) << text;
         EXPECT_EQ(sign.signIndex, signIndex) << text;
@@ -86,8 +86,8 @@ TEST(UserClicks, RowsClickAsAUserInTheWindowWould) {
     request.sure = {{7, 1}, {1, 0}};
     request.upload = true;
     request.game = Game::Italienska;
-    EXPECT_EQ(UserClicks(request), (std::vector<Event>{Click{1001}, Click{1054}, Click{1068}, Click{1070},
-                                                        Click{1073}, Click{1093}, Click{1074}, Click{1007}}));
+    EXPECT_EQ(UserClicks(request), (std::vector<Event>{Click{1001}, Click{1054}, Click{1068}, Click{1070}, Click{1073},
+                                                       Click{1093}, Click{1074}, Click{1007}}));
 }
 
 TEST(UserClicks, SystemsClickAsAUserInTheWindowWould) {
@@ -97,7 +97,8 @@ TEST(UserClicks, SystemsClickAsAUserInTheWindowWould) {
     request.half = 1;  // control 1003, not in the order of the others
     request.full = 12;
     request.sure = {{13, 2}};
-    EXPECT_EQ(UserClicks(request), (std::vector<Event>{Click{1002}, Click{1003}, Click{1035}, Click{1112}, Click{1007}}));
+    EXPECT_EQ(UserClicks(request),
+              (std::vector<Event>{Click{1002}, Click{1003}, Click{1035}, Click{1112}, Click{1007}}));
 }
 
 }  // namespace

@@ -24,8 +24,12 @@ class FailingFiles final : public PosixFiles {
 public:
     explicit FailingFiles(int failAt) : _failAt(failAt) {}
 
-    int Open(const char* path, int flags, mode_t mode) override { return Fails() ? -1 : PosixFiles::Open(path, flags, mode); }
-    ssize_t Write(int fd, const void* data, size_t size) override { return Fails() ? -1 : PosixFiles::Write(fd, data, size); }
+    int Open(const char* path, int flags, mode_t mode) override {
+        return Fails() ? -1 : PosixFiles::Open(path, flags, mode);
+    }
+    ssize_t Write(int fd, const void* data, size_t size) override {
+        return Fails() ? -1 : PosixFiles::Write(fd, data, size);
+    }
     int Fchmod(int fd, mode_t mode) override { return Fails() ? -1 : PosixFiles::Fchmod(fd, mode); }
     int Fsync(int fd) override { return Fails() ? -1 : PosixFiles::Fsync(fd); }
     int Close(int fd) override {

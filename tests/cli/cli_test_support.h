@@ -47,7 +47,8 @@ class TemporaryFolder {
 public:
     TemporaryFolder() {
         std::string name = (std::filesystem::temp_directory_path() / "stenvik-cli-test-XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr) throw std::filesystem::filesystem_error("mkdtemp", name, {errno, std::generic_category()});
+        if (::mkdtemp(name.data()) == nullptr)
+            throw std::filesystem::filesystem_error("mkdtemp", name, {errno, std::generic_category()});
         _path = name;
     }
     TemporaryFolder(const TemporaryFolder&) = delete;

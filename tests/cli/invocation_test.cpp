@@ -13,7 +13,8 @@
 namespace stenvik::cli::test {
 namespace {
 
-const std::string kRefusalUtf8 = "Du har valt f\xC3\xB6r m\xC3\xA5nga sakra matcher f\xC3\xB6r ditt \xC3\xB6nskade system!";
+const std::string kRefusalUtf8 =
+    "Du har valt f\xC3\xB6r m\xC3\xA5nga sakra matcher f\xC3\xB6r ditt \xC3\xB6nskade system!";
 
 // Seed 1, freshly seeded, classic: the rows of the generator's known answers.
 TEST(Rows, OneUploadRowForStryktipset) {
@@ -116,13 +117,14 @@ TEST(Systems, ChoicesThatDoNotFitAreRefusedWithNothingWritten) {
     EXPECT_TRUE(folder.Names().empty());
 
     // Thirteen in all fit: every match is sure or covered.
-    const auto fits = Invoke({"system", "--half", "5", "--full", "5", "--sure", "1=1", "--sure", "2=X", "--sure",
-                              "3=2", "--raw"});
+    const auto fits =
+        Invoke({"system", "--half", "5", "--full", "5", "--sure", "1=1", "--sure", "2=X", "--sure", "3=2", "--raw"});
     EXPECT_EQ(fits.code, 0);
     const auto cells = SystemCells(fits.out);
     EXPECT_EQ(std::vector(cells.begin(), cells.begin() + 3), (std::vector<std::string>{" 1 ", " X ", " 2 "}));
-    const auto half = std::count_if(cells.begin(), cells.end(),
-                                    [](const auto& cell) { return cell == " 1X " || cell == "   X2 " || cell == " 1  2 "; });
+    const auto half = std::count_if(cells.begin(), cells.end(), [](const auto& cell) {
+        return cell == " 1X " || cell == "   X2 " || cell == " 1  2 ";
+    });
     EXPECT_EQ(half, 5);
     EXPECT_EQ(std::count(cells.begin(), cells.end(), " 1X2 "), 5);
 }

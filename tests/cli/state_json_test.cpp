@@ -27,7 +27,8 @@ TEST(State, TheFreshDialog) {
 // code other than a click, change nothing; then a system of 2 half and 1
 // full cover.
 TEST(State, ASystemAfterClicksThatDoNothing) {
-    const auto result = Invoke({"clicks", "--seed", "1", "--state", "1041", "1007", "1002", "1012", "1024", "1007:1", "1007"});
+    const auto result =
+        Invoke({"clicks", "--seed", "1", "--state", "1041", "1007", "1002", "1012", "1024", "1007:1", "1007"});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.out, Golden("system-after-hidden-clicks.json"));
 
@@ -38,9 +39,13 @@ TEST(State, ASystemAfterClicksThatDoNothing) {
     EXPECT_EQ(state["controls"]["1041"]["visible"], false);
     EXPECT_EQ(state["controls"]["1041"]["checked"], false);
     EXPECT_EQ(state["controls"]["1008"], (json{{"visible", true}, {"enabled", true}}));
-    EXPECT_EQ(state["globals"], (json{{"antal_enkelrader", 1}, {"antal_halvgarderingar", 2},
-                                      {"antal_helgarderingar", 1}, {"antalsakra", 0}, {"antal_enkeltecken", 10},
-                                      {"sakra", 10}, {"ir", 1}}));
+    EXPECT_EQ(state["globals"], (json{{"antal_enkelrader", 1},
+                                      {"antal_halvgarderingar", 2},
+                                      {"antal_helgarderingar", 1},
+                                      {"antalsakra", 0},
+                                      {"antal_enkeltecken", 10},
+                                      {"sakra", 10},
+                                      {"ir", 1}}));
 }
 
 TEST(State, CommandsAsTheyAreLeaveTheCheckMarksAlone) {
