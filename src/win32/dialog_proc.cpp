@@ -33,8 +33,7 @@ INT_PTR OnInitDialog(std::unique_ptr<DialogSession>& control, HWND hwnd, Program
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     static std::unique_ptr<DialogSession> control;
     switch (message) {
-        case WM_INITDIALOG:
-            return OnInitDialog(control, hwnd, *reinterpret_cast<ProgramState*>(lParam));
+        case WM_INITDIALOG: return OnInitDialog(control, hwnd, *reinterpret_cast<ProgramState*>(lParam));
         case WM_COMMAND:
             // Controls also notify while no Controller exists: before it is
             // made, after making it failed, and while the window is torn down.
@@ -54,11 +53,8 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             control.reset();
             ::DestroyWindow(hwnd);
             return TRUE;
-        case WM_DESTROY:
-            ::PostQuitMessage(0);
-            return TRUE;
-        default:
-            return FALSE;
+        case WM_DESTROY: ::PostQuitMessage(0); return TRUE;
+        default: return FALSE;
     }
 }
 

@@ -22,8 +22,8 @@ HWND NextTabStop(HWND dialog, HWND from, bool backwards) {
     const auto found = std::find_if(dialog::kControls.begin(), dialog::kControls.end(),
                                     [&](const dialog::Control& control) { return control.id == fromId; });
     // From no control (or one the table lacks), start before the first.
-    const std::ptrdiff_t start = found == dialog::kControls.end() ? (backwards ? 0 : kCount - 1)
-                                                                  : found - dialog::kControls.begin();
+    const std::ptrdiff_t start =
+        found == dialog::kControls.end() ? (backwards ? 0 : kCount - 1) : found - dialog::kControls.begin();
     const std::ptrdiff_t step = backwards ? kCount - 1 : 1;
     for (std::ptrdiff_t i = (start + step) % kCount, n = 0; n < kCount; i = (i + step) % kCount, ++n) {
         const auto& control = dialog::kControls[static_cast<std::size_t>(i)];

@@ -56,8 +56,8 @@ bool WriteWhole(const char* fileName, std::string_view text, FileSystem& files) 
     if (!file.IsOpen()) return false;
     const auto size = static_cast<DWORD>(text.size());
     DWORD written = 0;
-    return files.Write(file.Handle(), text.data(), size, written) && written == size &&
-           files.Flush(file.Handle()) && file.Close();
+    return files.Write(file.Handle(), text.data(), size, written) && written == size && files.Flush(file.Handle()) &&
+           file.Close();
 }
 
 }  // namespace

@@ -78,7 +78,9 @@ public:
     bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override {
         return real.Write(file, data, size - 1, written);
     }
-    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override { return real.Read(file, data, size - 1, read); }
+    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override {
+        return real.Read(file, data, size - 1, read);
+    }
     bool Size(HANDLE file, LONGLONG& size) override { return real.Size(file, size); }
     bool Flush(HANDLE file) override { return real.Flush(file); }
     bool Close(HANDLE file) override { return real.Close(file); }

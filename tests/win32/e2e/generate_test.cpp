@@ -65,8 +65,8 @@ TEST_F(StenvikTest, SingleRowsInTheUploadFormat) {
 
 // The kind of each system cell, by its exact text.
 const std::map<std::string, std::string> kCellKinds = {
-    {" 1 ", "single"},     {" X ", "single"},  {" 2 ", "single"}, {"   X ", "single"}, {"    2 ", "single"},
-    {" 1X ", "half"},      {"   X2 ", "half"}, {" 1  2 ", "half"}, {" 1X2 ", "full"},
+    {" 1 ", "single"}, {" X ", "single"},  {" 2 ", "single"},  {"   X ", "single"}, {"    2 ", "single"},
+    {" 1X ", "half"},  {"   X2 ", "half"}, {" 1  2 ", "half"}, {" 1X2 ", "full"},
 };
 
 TEST_F(StenvikTest, ASystemHasItsCoversAndSureSigns) {

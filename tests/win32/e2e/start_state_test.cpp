@@ -10,7 +10,6 @@
 namespace stenvik::win32::tests {
 namespace {
 
-
 TEST_F(StenvikTest, OpensInItsStartState) {
     std::set<int> hidden = {rc::kGenerate, rc::kSave, rc::kCompatible, rc::kStryktipset, rc::kItalienska};
     for (const int id : rc::kHalfCovers) hidden.insert(id);
@@ -44,7 +43,6 @@ TEST_F(StenvikTest, CanOnlyBeMinimisedAndClosed) {
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
 }
-
 
 }  // namespace
 }  // namespace stenvik::win32::tests
