@@ -7,12 +7,16 @@
 #include <QString>
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "dialog_font.h"
 #include "qt_session.h"
 #include "user_prompts.h"
+
+// GoogleTest shows a QString as text rather than as UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace stenvik::qt::test {
 
