@@ -24,8 +24,7 @@ QString TextOf(const dialog::Control& spec) { return QString::fromUtf8(AsChars(s
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const auto* size : {"32", "48", "256"})
-        icon.addFile(QStringLiteral(":/icons/stenvik-%1.png").arg(QLatin1String(size)));
+    for (const int size : {32, 48, 256}) icon.addFile(QStringLiteral(":/icons/stenvik-%1.png").arg(size));
     return icon;
 }
 
