@@ -10,7 +10,7 @@
 
 namespace stenvik::cli {
 
-inline constexpr int kExitRefused = 1;  // a refused system, a file not written
+inline constexpr int kExitFailure = 1;  // a refused system, a file not written
 inline constexpr int kExitBadArgument = 2;
 
 // The run ends here: print these texts and exit with this code.

@@ -88,9 +88,18 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target, int a
     return target.parent_path() / name;
 }
 
+// Saving through a link replaces the file it points to, not the link.
+std::filesystem::path Resolved(const std::filesystem::path& target) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(target, error)) return target;
+    auto resolved = std::filesystem::weakly_canonical(target, error);
+    return error ? target : resolved;
+}
+
 }  // namespace
 
-std::error_code ReplaceFile(const std::filesystem::path& target, std::string_view bytes, PosixFiles& files) {
+std::error_code ReplaceFile(const std::filesystem::path& path, std::string_view bytes, PosixFiles& files) {
+    const auto target = Resolved(path);
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {

@@ -29,9 +29,9 @@ public:
     virtual int Unlink(const char* path);
 };
 
-// Replaces `target` with exactly `bytes`. On failure the target is as it was,
-// no temporary file is left, and the error says why.
-[[nodiscard]] std::error_code ReplaceFile(const std::filesystem::path& target, std::string_view bytes,
-                                          PosixFiles& files);
+// Replaces the file at `path` (or the one a link there points to) with
+// exactly `bytes`. On failure that file is as it was, no temporary file is
+// left, and the error says why.
+[[nodiscard]] std::error_code ReplaceFile(const std::filesystem::path& path, std::string_view bytes, PosixFiles& files);
 
 }  // namespace stenvik::cli

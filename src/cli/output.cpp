@@ -13,12 +13,12 @@ std::string TerminalText(std::string_view cp1252) { return Cp1252ToUtf8(CrlfToLf
 int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::ostream& err, PosixFiles& files) {
     if (plan.refusalIsError && outcome.refused) {
         err << TerminalText(outcome.rows);
-        return kExitRefused;
+        return kExitFailure;
     }
     if (plan.outputFile) {
         if (const auto error = ReplaceFile(*plan.outputFile, outcome.rows, files)) {
             err << "stenvik-cli: cannot write " << plan.outputFile->string() << ": " << error.message() << "\n";
-            return kExitRefused;
+            return kExitFailure;
         }
     }
     if (outcome.stateJson) {
@@ -30,7 +30,7 @@ int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::os
     }
     if (!out.flush()) {
         err << "stenvik-cli: cannot write to standard output\n";
-        return kExitRefused;
+        return kExitFailure;
     }
     return 0;
 }

@@ -79,6 +79,17 @@ TEST(ReplaceFile, WritesExactlyTheBytes) {
     EXPECT_EQ(ReadFile(folder / "empty.txt"), "");
 }
 
+TEST(ReplaceFile, ALinkStaysALinkToTheNewText) {
+    const TemporaryFolder folder;
+    std::filesystem::create_directory(folder / "kuponger");
+    WriteFile(folder / "kuponger" / "rader.txt", kOld);
+    std::filesystem::create_symlink("kuponger/rader.txt", folder / "senaste.txt");
+    PosixFiles files;
+    EXPECT_FALSE(ReplaceFile(folder / "senaste.txt", kNew, files));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "senaste.txt"));
+    EXPECT_EQ(ReadFile(folder / "kuponger" / "rader.txt"), kNew);
+}
+
 TEST(ReplaceFile, ShortAndInterruptedWritesStillWriteEverything) {
     const TemporaryFolder folder;
     DribblingFiles files;

@@ -23,8 +23,9 @@ struct ProcessResult {
 ProcessResult Start(const std::string& arguments, const std::string& out = "") {
     const TemporaryFolder folder;
     const auto outPath = out.empty() ? (folder / "out").string() : out;
+    const auto quoted = [](const std::string& path) { return "'" + path + "'"; };
     const auto command =
-        std::string(kCliProgram) + " " + arguments + " >" + outPath + " 2>" + (folder / "err").string();
+        quoted(kCliProgram) + " " + arguments + " >" + quoted(outPath) + " 2>" + quoted((folder / "err").string());
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out.empty() ? ReadFile(outPath) : "",
             ReadFile(folder / "err")};
