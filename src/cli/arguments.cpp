@@ -109,9 +109,9 @@ std::variant<Plan, EarlyExit> ParseArguments(std::span<const char* const> args) 
         return MakePlan(app.get_subcommands().front()->get_name(), options);
     } catch (const CLI::CallForHelp&) {
         const auto subcommands = app.get_subcommands();
-        return EarlyExit{0, subcommands.empty() ? app.help() : subcommands.front()->help(), ""};
+        return EarlyExit{kExitDone, subcommands.empty() ? app.help() : subcommands.front()->help(), ""};
     } catch (const CLI::CallForVersion& version) {
-        return EarlyExit{0, std::string(version.what()) + "\n", ""};
+        return EarlyExit{kExitDone, std::string(version.what()) + "\n", ""};
     } catch (const CLI::RequiredError& error) {
         return BadArgumentExit(app.get_subcommands().empty() ? MissingCommand(app) : error.what());
     } catch (const CLI::ParseError& error) {

@@ -6,12 +6,10 @@
 #include <string>
 #include <variant>
 
+#include "exit_codes.h"
 #include "plan.h"
 
 namespace stenvik::cli {
-
-inline constexpr int kExitFailure = 1;  // a refused system, a file not written
-inline constexpr int kExitBadArgument = 2;
 
 // The run ends here: print these texts and exit with this code.
 struct EarlyExit {

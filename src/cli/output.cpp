@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "arguments.h"
 #include "codepage.h"
+#include "exit_codes.h"
 #include "line_breaks.h"
 
 namespace stenvik::cli {
@@ -32,7 +32,7 @@ int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::os
         err << "stenvik-cli: cannot write to standard output\n";
         return kExitFailure;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace stenvik::cli

@@ -1,8 +1,11 @@
 #include "session_run.h"
 
+#include "memory_session.h"
 #include "state_json.h"
 
 namespace stenvik::cli {
+
+namespace {
 
 void Replay(const Plan& plan, MemorySession& session) {
     if (plan.seed) session.state.Reseed(*plan.seed);
@@ -15,6 +18,8 @@ void Replay(const Plan& plan, MemorySession& session) {
         }
     }
 }
+
+}  // namespace
 
 Outcome Run(const Plan& plan) {
     MemorySession session;

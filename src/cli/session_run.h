@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "memory_session.h"
 #include "plan.h"
 
 namespace stenvik::cli {
@@ -14,9 +13,6 @@ struct Outcome {
     std::optional<std::string> stateJson;  // when the plan asks for it
     bool refused = false;                  // the last press refused a system the choices do not fit
 };
-
-// Delivers the plan's events, in order, to `session`.
-void Replay(const Plan& plan, MemorySession& session);
 
 Outcome Run(const Plan& plan);
 
