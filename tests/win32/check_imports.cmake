@@ -1,6 +1,7 @@
 # Fails unless PROGRAM imports only DLLs that every Windows has, so that the
 # one file runs without a MinGW runtime beside it.
 #   cmake -DOBJDUMP=... -DPROGRAM=stenvik.exe -P check_imports.cmake
+cmake_minimum_required(VERSION 3.25)
 set(system_dlls advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)

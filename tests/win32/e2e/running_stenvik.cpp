@@ -20,7 +20,7 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return static_cast<LRESULT>(result);
 }
 
-// The program's dialog, once it and its last control exist.
+// The program's dialog, once its last control exists and it is shown.
 HWND FindDialog(DWORD processId) {
     struct Search {
         DWORD processId;
@@ -31,7 +31,10 @@ HWND FindDialog(DWORD processId) {
             auto& s = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId || ::GetDlgItem(window, rc::kInstructions) == nullptr) return TRUE;
+            if (owner != s.processId || ::GetDlgItem(window, rc::kInstructions) == nullptr ||
+                !::IsWindowVisible(window)) {
+                return TRUE;
+            }
             s.found = window;
             return FALSE;
         },
@@ -107,7 +110,8 @@ RunningStenvik::RunningStenvik() {
         throw std::runtime_error("cannot start " + path);
     }
     ::WaitForInputIdle(_process.hProcess, 10000);
-    // The window can be found before its controls are made: wait for the last.
+    // The window can be found before its controls are made, and it shows only
+    // once they are all initialised: wait for both.
     WaitUntil([this] { return (_dialog = FindDialog(_process.dwProcessId)) != nullptr; });
 }
 
