@@ -11,6 +11,7 @@
 #include "program_path.h"
 #include "rc.h"
 #include "scratch_folder.h"
+#include "tab_order.h"
 #include "win32_dialog.h"
 
 namespace stenvik::win32 {
@@ -123,6 +124,29 @@ TEST_F(RealDialog, TheProgramsChangesNeverComeBackAsClicks) {
     }
     dialog.SetText(dialog.GetControl(rc::kRowsBox), " Match 1:   1 ");
     for (const auto& [id, code] : commands) EXPECT_NE(code, 0) << "a click came back from control " << id;
+}
+
+TEST_F(RealDialog, TabStopsAreTheRowsBoxAndTheVisibleButtonsOnly) {
+    // A checked radio button takes WS_TABSTOP; it must still be passed by.
+    ::SendMessageA(Item(rc::kRowCounts[0].id), BM_SETCHECK, BST_CHECKED, 0);
+    const auto next = [&](int from, bool backwards) {
+        return ::GetDlgCtrlID(NextTabStop(hwnd, Item(from), backwards));
+    };
+
+    EXPECT_EQ(next(rc::kRowsBox, false), rc::kGenerate);
+    EXPECT_EQ(next(rc::kGenerate, false), rc::kSave);
+    EXPECT_EQ(next(rc::kSave, false), rc::kInstructions);
+    EXPECT_EQ(next(rc::kInstructions, false), rc::kRowsBox);
+    EXPECT_EQ(next(rc::kRowsBox, true), rc::kInstructions);
+    EXPECT_EQ(next(rc::kGenerate, true), rc::kRowsBox);
+    // From a box that was clicked, on to the next stop in template order.
+    EXPECT_EQ(next(rc::kKlassiskt, false), rc::kRowsBox);
+    EXPECT_EQ(next(rc::kKlassiskt, true), rc::kInstructions);
+
+    ::ShowWindow(Item(rc::kGenerate), SW_HIDE);
+    ::ShowWindow(Item(rc::kSave), SW_HIDE);
+    EXPECT_EQ(next(rc::kRowsBox, false), rc::kInstructions);
+    EXPECT_EQ(next(rc::kInstructions, false), rc::kRowsBox);
 }
 
 // The file functions over the rows box of a real dialog.
