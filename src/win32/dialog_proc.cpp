@@ -10,6 +10,8 @@
 
 namespace stenvik::win32 {
 
+HINSTANCE TheInstance = nullptr;
+
 namespace {
 
 constexpr UINT kBoxFlags = MB_OK | MB_ICONEXCLAMATION;

@@ -2,11 +2,10 @@
 
 #include <commctrl.h>
 
+#include "dialog_proc.h"
 #include "rc.h"
 
 namespace stenvik::win32 {
-
-HINSTANCE TheInstance = nullptr;
 
 namespace {
 

@@ -14,9 +14,6 @@
 
 namespace stenvik::win32 {
 
-// The module, for the icons; set by WinMain before the dialog exists.
-extern HINSTANCE TheInstance;
-
 class DialogSession {
 public:
     // Puts the dialog `hwnd` into its start state, icons included.

@@ -1,11 +1,11 @@
 // Stenvik for Windows: one modeless dialog and its message loop.
 
-// First, for the sake of the core's headers in it.
-#include "dialog_session.h"
+#include <windows.h>
 
 #include <commctrl.h>
 
 #include "dialog_proc.h"
+#include "program_state.h"
 #include "rc.h"
 
 using namespace stenvik;
