@@ -16,3 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Statically linked, so that every program needs only the DLLs Windows itself has.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# Texts reach the Windows "A" functions as Windows-1252 bytes. C++ only: the
+# resource compiler reads its UTF-8 script by its own pragma.
+set(CMAKE_CXX_FLAGS_INIT "-fexec-charset=CP1252")

@@ -75,7 +75,7 @@ Controller::Controller(Platform& dialog, ProgramState& state, SaveDialog& saveDi
 
 void Controller::Command(int controlID, int command) {
     if (controlID == rc::kEdit) return EditChanged(command);
-    if (command != BN_CLICKED || controlID < rc::kFirstCommand || controlID > rc::kLastCommand) return;
+    if (command != kClicked || controlID < rc::kFirstCommand || controlID > rc::kLastCommand) return;
 
     switch (controlID) {
         case rc::kEnkelrader: return SingleRowModeClicked();

@@ -10,8 +10,9 @@
 
 namespace stenvik {
 
-inline constexpr int BN_CLICKED = 0;
-inline constexpr int EN_CHANGE = 0x0300;
+// Notification codes of a command: a button was clicked, an edit's text changed.
+inline constexpr int kClicked = 0;
+inline constexpr int kEditChanged = 0x0300;
 
 class SimpleControl {
 public:
@@ -57,7 +58,7 @@ public:
     using SimpleControl::SimpleControl;
     void SetString(std::string_view text) { _dialog->SetText(_hWnd, text); }
     int GetLength() const { return _dialog->TextLength(_hWnd); }
-    static bool IsChanged(int code) { return code == EN_CHANGE; }
+    static bool IsChanged(int code) { return code == kEditChanged; }
 };
 
 }  // namespace stenvik

@@ -108,7 +108,7 @@ QWidget* DialogWindow::MakeWidget(const dialog::Control& spec) {
             _rowsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             _rowsBox->setTabChangesFocus(true);
             // The program's own texts go in with signals blocked, so only typing gets here.
-            connect(_rowsBox, &QPlainTextEdit::textChanged, this, [this, id = spec.id] { Deliver(id, EN_CHANGE); });
+            connect(_rowsBox, &QPlainTextEdit::textChanged, this, [this, id = spec.id] { Deliver(id, kEditChanged); });
             return _rowsBox;
         }
     }
@@ -147,7 +147,7 @@ void DialogWindow::UserClicked(std::size_t index) {
         }
         qobject_cast<QAbstractButton*>(clicked.widget)->setChecked(true);
     }
-    Deliver(clicked.spec->id, BN_CLICKED);
+    Deliver(clicked.spec->id, kClicked);
 }
 
 void DialogWindow::Deliver(int id, int code) const {

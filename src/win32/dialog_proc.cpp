@@ -1,10 +1,8 @@
-// First, for the sake of the core's headers in it.
-#include "dialog_session.h"
-
 #include "dialog_proc.h"
 
 #include <memory>
 
+#include "dialog_session.h"
 #include "tab_order.h"
 #include "win_exception.h"
 

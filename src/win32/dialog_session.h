@@ -2,14 +2,11 @@
 // What lives from WM_INITDIALOG to WM_CLOSE: the dialog's controls as the
 // core sees them, the save dialog, and the Controller behind them.
 
-// The core comes before <windows.h>, whose macros BN_CLICKED and EN_CHANGE
-// would rewrite the core's constants of the same names.
-#include "controller.h"
-#include "program_state.h"
-
 #include <windows.h>
 
+#include "controller.h"
 #include "file_dialog.h"
+#include "program_state.h"
 #include "win32_dialog.h"
 
 namespace stenvik::win32 {

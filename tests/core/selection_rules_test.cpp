@@ -68,7 +68,7 @@ TEST(StartState, OnlyModesMethodsSureSignsRowsBoxAndInstructionsAreUsable) {
                              id == rc::kRowCounts[0].id;
         EXPECT_EQ(control.checked, checked) << id;
     }
-    EXPECT_EQ(session.dialog.Find(rc::kRowsBox)->text, Cp1252("Här kommer dina rader visas!"));
+    EXPECT_EQ(session.dialog.Find(rc::kRowsBox)->text, Cp1252(u8"Här kommer dina rader visas!"));
     EXPECT_EQ(session.dialog.Focus(), std::nullopt);  // the absent _edit took it away
     EXPECT_EQ(session.dialog.Status(), std::nullopt);
     EXPECT_EQ(session.state.antal_enkelrader, 1);
@@ -192,7 +192,7 @@ TEST(CoverRules, EachFullCoverCountHidesTheHalfCoversAndClearsTheOtherBoxes) {
             EXPECT_EQ(Checked(session, kFull(other)), other == full && full != 0) << other;
         }
         const std::string expected =
-            full == 13 ? Cp1252("13 helgarderingar!Hmm... varför använder du detta program?")
+            full == 13 ? Cp1252(u8"13 helgarderingar!Hmm... varför använder du detta program?")
                        : std::to_string(full) + (full == 1 ? " helgardering vald." : " helgarderingar vald.");
         EXPECT_EQ(Status(session), expected);
     }
@@ -291,9 +291,9 @@ TEST(Instructions, ReplaceTheRowsBoxWithTheHelpText) {
     ClickAll(session, {rc::kEnkelrader, rc::kGenerate, rc::kInstructions, rc::kInstructions});
     const auto lines = Lines(session.Rows());
     ASSERT_EQ(lines.size(), 23u);
-    EXPECT_EQ(lines[0], Cp1252("Så har anvander du detta program:"));
-    EXPECT_EQ(lines[8], Cp1252("dessa siffror ska jag försöka uppdatera varje vecka,därför "));
-    EXPECT_EQ(lines[21], Cp1252("Har du några frågor,synpunkter kan du titta in på: www.stenvik.example"));
+    EXPECT_EQ(lines[0], Cp1252(u8"Så har anvander du detta program:"));
+    EXPECT_EQ(lines[8], Cp1252(u8"dessa siffror ska jag försöka uppdatera varje vecka,därför "));
+    EXPECT_EQ(lines[21], Cp1252(u8"Har du några frågor,synpunkter kan du titta in på: www.stenvik.example"));
     EXPECT_EQ(lines[22], "Lycka till!");
     EXPECT_EQ(session.Rows(), std::string(kInstructions.view()));
     EXPECT_TRUE(Visible(session, rc::kSave));  // instructions hide nothing
@@ -301,9 +301,10 @@ TEST(Instructions, ReplaceTheRowsBoxWithTheHelpText) {
 
 TEST(Dispatch, CommandsOutsideTheRulesChangeNothing) {
     const std::vector<std::pair<int, int>> commands = {
-        {1, 0},    {2, 0},    {1000, 0},  {1004, 0},         {1005, 0}, {1006, 0}, {1011, 0},
-        {1039, 0}, {1113, 0}, {65535, 0}, {1001, 1},         {1002, 5}, {1007, 1}, {1009, 0x0300},
-        {1074, 2}, {1040, 1}, {1010, 0},  {1010, EN_CHANGE}, {1008, 1},
+        {1, 0},    {2, 0},         {1000, 0}, {1004, 0},  {1005, 0}, {1006, 0},
+        {1011, 0}, {1039, 0},      {1113, 0}, {65535, 0}, {1001, 1}, {1002, 5},
+        {1007, 1}, {1009, 0x0300}, {1074, 2}, {1040, 1},  {1010, 0}, {1010, kEditChanged},
+        {1008, 1},
     };
     for (const auto& [id, code] : commands) {
         MemorySession session(1);

@@ -38,7 +38,7 @@ TEST(SingleRows, SeedOneTwoRowsInTheGrid) {
     EXPECT_EQ(session.Rows(), expected);
     EXPECT_EQ(session.Rows().size(), 223u + 51u * 2u);
     EXPECT_EQ(GridRows(session.Rows()), (std::vector<std::string>{"X11211112XX21", "22X2XX2112221"}));
-    EXPECT_EQ(session.dialog.Status(), Cp1252("Då går vi vidare till ENKELRADS generering."));
+    EXPECT_EQ(session.dialog.Status(), Cp1252(u8"Då går vi vidare till ENKELRADS generering."));
     EXPECT_TRUE(Visible(session, rc::kSave));
 }
 
@@ -135,7 +135,7 @@ TEST(SingleRows, AllMatchesSureMakesEqualRowsWithoutDrawing) {
 TEST(SingleRows, WithNoModeThePressOnlyShowsTheSaveButton) {
     MemorySession session(1);
     ClickAll(session, {rc::kEnkelrader, rc::kEnkelrader, rc::kGenerate});
-    EXPECT_EQ(session.Rows(), Cp1252("Här kommer dina rader visas!"));
+    EXPECT_EQ(session.Rows(), Cp1252(u8"Här kommer dina rader visas!"));
     EXPECT_EQ(Status(session), "Kryssa i ett val!!!!");
     EXPECT_TRUE(Visible(session, rc::kSave));
     EXPECT_EQ(session.state.rg.BRandom(), TRandomMersenne(1).BRandom());

@@ -46,7 +46,7 @@ TEST(SystemRows, SeedOneClassicTwoHalfOneFull) {
     EXPECT_EQ(lines[7], kSeparator);
     EXPECT_EQ(lines[11], kSeparator);
     EXPECT_EQ(lines[15], " Match 13: 1 ");
-    EXPECT_EQ(Status(session), Cp1252("Då går vi vidare till SYSTEM generering."));
+    EXPECT_EQ(Status(session), Cp1252(u8"Då går vi vidare till SYSTEM generering."));
     EXPECT_EQ(session.state.antal_enkeltecken, 10);
     EXPECT_EQ(session.state.sakra, 10);
     EXPECT_EQ(session.state.antalsakra, 0);
@@ -135,7 +135,7 @@ TEST(SystemRows, ChoicesThatDoNotFitAreRefused) {
         session.Click(rc::kGenerate);
         EXPECT_EQ(session.Rows(), std::string(coupon::kRefusal.view()));
         EXPECT_EQ(session.Rows().size(), 60u);
-        EXPECT_EQ(Status(session), Cp1252("Då går vi vidare till SYSTEM generering."));
+        EXPECT_EQ(Status(session), Cp1252(u8"Då går vi vidare till SYSTEM generering."));
         EXPECT_EQ(session.state.sakra, -1);
         EXPECT_EQ(session.state.antal_enkeltecken, -1);
         EXPECT_EQ(session.state.rg.BRandom(), TRandomMersenne(1).BRandom());  // nothing drawn

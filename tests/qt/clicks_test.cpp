@@ -148,7 +148,7 @@ TEST(QtPlatformRules, TheProgramsOwnChangesSendNoCommands) {
     // Typing is the user's: the box reports its change.
     bare.window.RowsBox()->setFocus();
     QTest::keyClick(bare.window.RowsBox(), Qt::Key_Z);
-    EXPECT_EQ(bare.commands, (std::vector<Command>{{rc::kRowsBox, EN_CHANGE}}));
+    EXPECT_EQ(bare.commands, (std::vector<Command>{{rc::kRowsBox, kEditChanged}}));
 }
 
 TEST(QtPlatformRules, AnAbsentControlTakesEverythingAndDoesNothing) {
