@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -218,13 +219,31 @@ inline constexpr std::array<Control, 126> kControls = {{
     {Kind::PushButton, 1009, u8"Instruktioner", {7, 5, 60, 15}},
 }};
 
+// Where the control with this identifier stands in the template, if it is there.
+constexpr std::optional<std::size_t> IndexOf(int id) {
+    if (id == kNoId) return std::nullopt;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].id == id) return i;
+    }
+    return std::nullopt;
+}
+
 // The control with this identifier, or nullptr.
 constexpr const Control* Find(int id) {
-    if (id == kNoId) return nullptr;
-    for (const auto& control : kControls) {
-        if (control.id == id) return &control;
-    }
-    return nullptr;
+    const auto index = IndexOf(id);
+    return index ? &kControls[*index] : nullptr;
 }
+
+// The dialog manager's groups, by template position: a control with WS_GROUP
+// starts a new one. Only the labels have it, so all radio buttons share one.
+inline constexpr std::array<int, kControls.size()> kGroups = [] {
+    std::array<int, kControls.size()> groups{};
+    int group = 0;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if ((StyleOf(kControls[i].kind) & style::kGroup) != 0) ++group;
+        groups[i] = group;
+    }
+    return groups;
+}();
 
 }  // namespace stenvik::dialog

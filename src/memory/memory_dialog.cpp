@@ -1,7 +1,5 @@
 #include "memory_dialog.h"
 
-#include <algorithm>
-
 #include "codepage.h"
 #include "rc.h"
 
@@ -17,20 +15,16 @@ constexpr auto kStatusHandle = static_cast<ControlHandle>(dialog::kControls.size
 
 MemoryDialog::MemoryDialog() {
     _controls.reserve(dialog::kControls.size());
-    int group = 0;
-    for (const auto& spec : dialog::kControls) {
-        // A control with WS_GROUP starts a new group.
-        if ((dialog::StyleOf(spec.kind) & dialog::style::kGroup) != 0) ++group;
-        _controls.push_back({&spec, group, true, true, false, Utf8ToCp1252(AsChars(spec.text)).value()});
+    for (std::size_t i = 0; i < dialog::kControls.size(); ++i) {
+        const auto& spec = dialog::kControls[i];
+        _controls.push_back({&spec, dialog::kGroups[i], true, true, false, Utf8ToCp1252(AsChars(spec.text)).value()});
     }
 }
 
 ControlHandle MemoryDialog::GetControl(int id) {
     if (id == rc::kStatus) return kStatusHandle;
-    for (std::size_t i = 0; i < _controls.size(); ++i) {
-        if (_controls[i].spec->id == id && id != rc::kNoId) return static_cast<ControlHandle>(i + 1);
-    }
-    return ControlHandle::none;
+    const auto index = dialog::IndexOf(id);
+    return index ? static_cast<ControlHandle>(*index + 1) : ControlHandle::none;
 }
 
 MemoryDialog::ControlState* MemoryDialog::StateOf(ControlHandle control) {
@@ -100,10 +94,8 @@ std::optional<CommandMessage> MemoryDialog::Click(int id) {
 }
 
 const MemoryDialog::ControlState* MemoryDialog::Find(int id) const {
-    const auto found = std::find_if(_controls.begin(), _controls.end(), [id](const ControlState& state) {
-        return id != rc::kNoId && state.spec->id == id;
-    });
-    return found == _controls.end() ? nullptr : &*found;
+    const auto index = dialog::IndexOf(id);
+    return index ? &_controls[*index] : nullptr;
 }
 
 std::optional<int> MemoryDialog::Focus() const {

@@ -60,13 +60,11 @@ DialogWindow::DialogWindow(const QFont& font)
     setFixedSize(ToPixels(dialog::kFrame.rect, _units).size());
 
     _controls.reserve(dialog::kControls.size());
-    int group = 0;
-    for (const auto& spec : dialog::kControls) {
-        // A control with WS_GROUP starts a new group, as in the Windows dialog manager.
-        if ((dialog::StyleOf(spec.kind) & dialog::style::kGroup) != 0) ++group;
+    for (std::size_t i = 0; i < dialog::kControls.size(); ++i) {
+        const auto& spec = dialog::kControls[i];
         QWidget* widget = MakeWidget(spec);
         widget->setGeometry(ToPixels(spec.rect, _units));
-        _controls.push_back({&spec, widget, group});
+        _controls.push_back({&spec, widget, dialog::kGroups[i]});
     }
 }
 

@@ -9,11 +9,8 @@
 namespace stenvik::qt {
 
 ControlHandle QtPlatform::GetControl(int id) {
-    const auto& controls = _window.Controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].spec->id == id && id != dialog::kNoId) return static_cast<ControlHandle>(i + 1);
-    }
-    return ControlHandle::none;
+    const auto index = dialog::IndexOf(id);
+    return index ? static_cast<ControlHandle>(*index + 1) : ControlHandle::none;
 }
 
 QWidget* QtPlatform::WidgetOf(ControlHandle control) const {

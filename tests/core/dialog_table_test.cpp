@@ -120,6 +120,10 @@ TEST(DialogTable, AllRadioButtonsShareTheFirstGroupAndOnlyTheBoxAndButtonsTakeTa
                                         [](const auto& control) { return control.kind == Kind::RadioButton; });
     EXPECT_LT(lastRadio.base() - 1, firstLabel);
     EXPECT_EQ((firstLabel - 1)->id, 1112);  // the group ends at the last sure box
+    for (std::size_t i = 0; i < dialog::kControls.size(); ++i) {
+        const bool beforeLabels = dialog::kControls.begin() + static_cast<std::ptrdiff_t>(i) < firstLabel;
+        EXPECT_EQ(dialog::kGroups[i] == 0, beforeLabels) << i;
+    }
     int tabStops = 0;
     for (const auto& control : dialog::kControls) {
         tabStops += (dialog::StyleOf(control.kind) & dialog::style::kTabStop) != 0;
