@@ -9,7 +9,7 @@
 
 namespace stenvik::cli {
 
-int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& err, PosixFiles& files) {
+int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
     const auto parsed = ParseArguments(args);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) {
         out << early->out << std::flush;

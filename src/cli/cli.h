@@ -10,6 +10,6 @@
 namespace stenvik::cli {
 
 // `args` as main receives them; returns the exit code.
-int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& err, PosixFiles& files);
+int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& err, posix::PosixFiles& files);
 
 }  // namespace stenvik::cli

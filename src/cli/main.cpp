@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     try {
-        stenvik::cli::PosixFiles files;
+        stenvik::posix::PosixFiles files;
         return stenvik::cli::RunCli({argv, static_cast<std::size_t>(argc)}, std::cout, std::cerr, files);
     } catch (const std::exception& error) {
         std::cerr << "stenvik-cli: " << error.what() << "\n";

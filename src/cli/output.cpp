@@ -10,13 +10,13 @@ namespace stenvik::cli {
 
 std::string TerminalText(std::string_view cp1252) { return Cp1252ToUtf8(CrlfToLf(cp1252)) + "\n"; }
 
-int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::ostream& err, PosixFiles& files) {
+int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
     if (plan.refusalIsError && outcome.refused) {
         err << TerminalText(outcome.rows);
         return kExitFailure;
     }
     if (plan.outputFile) {
-        if (const auto error = ReplaceFile(*plan.outputFile, outcome.rows, files)) {
+        if (const auto error = posix::ReplaceFile(*plan.outputFile, outcome.rows, files)) {
             err << "stenvik-cli: cannot write " << plan.outputFile->string() << ": " << error.message() << "\n";
             return kExitFailure;
         }

@@ -16,6 +16,6 @@ namespace stenvik::cli {
 std::string TerminalText(std::string_view cp1252);
 
 // Saves and prints the outcome as the plan asks; returns the exit code.
-int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::ostream& err, PosixFiles& files);
+int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::ostream& err, posix::PosixFiles& files);
 
 }  // namespace stenvik::cli

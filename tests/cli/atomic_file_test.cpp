@@ -14,6 +14,8 @@
 #include "cli_test_support.h"
 
 namespace stenvik::cli::test {
+using posix::PosixFiles;
+using posix::ReplaceFile;
 namespace {
 
 const std::string kOld = "the old coupon";

@@ -28,7 +28,7 @@ inline Result Invoke(const std::vector<std::string>& args) {
     for (const auto& arg : args) argv.push_back(arg.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    PosixFiles files;
+    posix::PosixFiles files;
     const int code = RunCli(argv, out, err, files);
     return {code, out.str(), err.str()};
 }

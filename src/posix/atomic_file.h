@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace stenvik::cli {
+namespace stenvik::posix {
 
 // The system calls a replacement makes, each a thin pass-through, so that
 // tests can fail any one of them in turn.
@@ -34,4 +34,4 @@ public:
 // left, and the error says why.
 [[nodiscard]] std::error_code ReplaceFile(const std::filesystem::path& path, std::string_view bytes, PosixFiles& files);
 
-}  // namespace stenvik::cli
+}  // namespace stenvik::posix

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-namespace stenvik::cli {
+namespace stenvik::posix {
 
 int PosixFiles::Open(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
 ssize_t PosixFiles::Write(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
@@ -118,4 +118,4 @@ std::error_code ReplaceFile(const std::filesystem::path& path, std::string_view 
     return {};
 }
 
-}  // namespace stenvik::cli
+}  // namespace stenvik::posix
