@@ -9,7 +9,7 @@ namespace stenvik::qt {
 void QtSaveDialog::Run() {
     const auto fileName = _prompts.AskSaveFileName(&_window);
     if (!fileName) return;  // cancelled: nothing to save, nothing to report
-    if (!SaveRowsFile(WithDefaultSuffix(*fileName), _window.RowsBox()->document()->toRawText())) {
+    if (!SaveRowsFile(*fileName, _window.RowsBox()->document()->toRawText())) {
         _prompts.Warn(&_window, QStringLiteral("Error"), QStringLiteral("Save file failed."));
     }
 }

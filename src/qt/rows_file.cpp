@@ -1,25 +1,23 @@
 #include "rows_file.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 
+#include <filesystem>
+
+#include "atomic_file.h"
 #include "rows_text.h"
 
 namespace stenvik::qt {
 
-QString WithDefaultSuffix(const QString& fileName) {
-    // A name that ends in a dot was typed that way on purpose.
-    if (fileName.endsWith(QLatin1Char('.')) || !QFileInfo(fileName).suffix().isEmpty()) return fileName;
-    return fileName + QStringLiteral(".txt");
-}
-
+// Not QSaveFile: it buffers, and its commit() can report success though the
+// buffer never reached the disk, leaving a cut or empty file in the old one's
+// place when the disk is full.
 bool SaveRowsFile(const QString& fileName, const QString& rowsBoxText) {
     const auto bytes = ToCp1252(rowsBoxText);
     if (!bytes || bytes->empty()) return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const auto size = static_cast<qint64>(bytes->size());
-    return file.write(bytes->data(), size) == size && file.commit();
+    const QByteArray path = QFile::encodeName(fileName);
+    posix::PosixFiles files;
+    return !posix::ReplaceFile(std::filesystem::path(path.constData(), path.constData() + path.size()), *bytes, files);
 }
 
 }  // namespace stenvik::qt

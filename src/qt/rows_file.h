@@ -1,17 +1,16 @@
 #pragma once
 // Writing the rows box's text to a file: the bytes the Windows program
 // writes (Windows-1252, "\r\n" breaks, no byte-order mark, nothing added),
-// through a temporary file that replaces the target only once it is whole.
+// saved as the command line saves them, so the old file survives any failure.
 
 #include <QString>
 
 namespace stenvik::qt {
 
-// A name without an extension gets ".txt", as the save dialog's default.
-QString WithDefaultSuffix(const QString& fileName);
-
 // False, with any existing file left as it was, when the text is empty,
-// holds a character Windows-1252 lacks, or cannot be written.
+// holds a character Windows-1252 lacks, or cannot be written in full.
+// `fileName` is used as it is: the save dialog has already added ".txt" and
+// asked about replacing exactly this file.
 bool SaveRowsFile(const QString& fileName, const QString& rowsBoxText);
 
 }  // namespace stenvik::qt

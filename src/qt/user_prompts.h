@@ -4,11 +4,19 @@
 // their own answers here instead of QFileDialog and QMessageBox.
 
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace stenvik::qt {
+
+// The save dialog as the user meets it, not yet shown. It is Qt's own, never
+// the desktop's: a native dialog asks whether to replace "rader" and the
+// ".txt" comes after, so the file replaced is not the one it asked about.
+// Qt's adds the suffix first and asks about the very file to be written.
+std::unique_ptr<QFileDialog> MakeSaveFileDialog(QWidget* parent);
 
 class UserPrompts {
 public:

@@ -3,14 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 
 #include "qt_test_support.h"
 #include "rc.h"
 #include "rows_file.h"
 #include "rows_text.h"
+#include "user_prompts.h"
 
 namespace stenvik::qt::test {
 namespace {
@@ -55,13 +65,110 @@ TEST(RowsText, ConvertsTheBoxToWindowsBytes) {
     EXPECT_EQ(FromCp1252("a\r\nH\xE4r\x80"), QStringLiteral("a\nHär€"));
 }
 
-TEST(RowsFile, AddsTxtOnlyToANameWithoutExtension) {
-    const std::vector<std::pair<QString, QString>> names = {
-        {"rader", "rader.txt"},     {"rader.txt", "rader.txt"},
-        {"rader.csv", "rader.csv"}, {"/tmp/v.1/rader", "/tmp/v.1/rader.txt"},
-        {"rader.", "rader."},
+// What the save dialog did with one typed name: the questions it asked about
+// replacing a file, and the file it returned (none if it stayed open).
+struct SaveDialogAnswer {
+    QStringList questions;
+    std::optional<QString> chosen;
+};
+
+// Types `name` into the save dialog, opened in `folder`, and presses Enter;
+// any question about replacing a file gets `reply`.
+SaveDialogAnswer TypeIntoSaveDialog(const QString& folder, const QString& name, QMessageBox::StandardButton reply) {
+    const auto dialog = MakeSaveFileDialog(nullptr);
+    dialog->setDirectory(folder);
+    dialog->open();
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (edit == nullptr) return {{QStringLiteral("<not Qt's own dialog>")}, std::nullopt};
+    QTest::keyClicks(edit, name);
+
+    SaveDialogAnswer answer;
+    // The question is a modal box of its own, shown from within Enter's handling.
+    QTimer replier;
+    QObject::connect(&replier, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        answer.questions << box->text();
+        box->button(reply)->click();
+    });
+    replier.start(5);
+    QTest::keyClick(edit, Qt::Key_Return);
+    replier.stop();
+    if (dialog->result() == QDialog::Accepted) answer.chosen = dialog->selectedFiles().value(0);
+    dialog->close();
+    return answer;
+}
+
+TEST(SaveFileDialog, AddsTxtFirstAndAsksAboutExactlyTheFileItWillReplace) {
+    const QTemporaryDir folder;
+    Write(folder.filePath(QStringLiteral("rader.txt")), "old rows");
+    const auto path = [&](const char* name) { return std::optional(folder.filePath(QString::fromLatin1(name))); };
+    const QString question = QStringLiteral("rader.txt already exists.\nDo you want to replace it?");
+    struct Case {
+        const char* typed;
+        QMessageBox::StandardButton reply;
+        QStringList questions;
+        std::optional<QString> chosen;
     };
-    for (const auto& [typed, saved] : names) EXPECT_EQ(WithDefaultSuffix(typed), saved) << typed.toStdString();
+    const std::vector<Case> cases = {
+        {"rader", QMessageBox::No, {question}, std::nullopt},
+        {"rader", QMessageBox::Yes, {question}, path("rader.txt")},
+        {"rader.txt", QMessageBox::Yes, {question}, path("rader.txt")},
+        {"ny", QMessageBox::Yes, {}, path("ny.txt")},
+        {"ny.csv", QMessageBox::Yes, {}, path("ny.csv")},
+        {"ny.", QMessageBox::Yes, {}, path("ny.")},
+    };
+    for (const auto& [typed, reply, questions, chosen] : cases) {
+        SCOPED_TRACE(typed);
+        const auto answer = TypeIntoSaveDialog(folder.path(), QString::fromLatin1(typed), reply);
+        EXPECT_EQ(answer.questions, questions);
+        EXPECT_EQ(answer.chosen, chosen);
+    }
+    EXPECT_EQ(Contents(folder.filePath(QStringLiteral("rader.txt"))), "old rows");
+}
+
+TEST(SaveFileDialog, IsQtsOwnEvenWhereTheDesktopOffersOne) {
+    EXPECT_TRUE(MakeSaveFileDialog(nullptr)->testOption(QFileDialog::DontUseNativeDialog));
+}
+
+// Writes past RLIMIT_FSIZE fail with EFBIG, as they fail on a full disk; the
+// signal that would end the process is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : _handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &_old);
+        const rlimit limit{bytes, _old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &_old);
+        std::signal(SIGXFSZ, _handler);
+    }
+
+private:
+    rlimit _old{};
+    void (*_handler)(int);
+};
+
+TEST(RowsFile, AFullDiskIsAFailureAndTheOldFileStays) {
+    const QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("rader.txt"));
+    const QString rows(6016, QLatin1Char('1'));
+    for (const rlim_t room : {0, 1, 4096}) {
+        SCOPED_TRACE(room);
+        Write(target, "old rows");
+        bool saved = true;
+        {
+            const FileSizeLimit full(room);
+            saved = SaveRowsFile(target, rows);
+        }
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(Contents(target), "old rows");
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("rader.txt")});
+    }
 }
 
 TEST(RowsFile, WritesExactlyTheBytesOrLeavesTheOldFile) {
@@ -97,7 +204,7 @@ protected:
 };
 
 TEST_F(SaveCommand, SavesTheRowsAsWindowsTextUnderTheChosenName) {
-    Save(Path("kupong"));
+    Save(Path("kupong.txt"));
     EXPECT_EQ(program.prompts.asked, 1);
     EXPECT_TRUE(program.prompts.warnings.empty());
     const std::string saved = Contents(Path("kupong.txt"));
@@ -105,6 +212,16 @@ TEST_F(SaveCommand, SavesTheRowsAsWindowsTextUnderTheChosenName) {
     EXPECT_EQ(saved.size(), 274u);
     EXPECT_EQ(saved.substr(0, 13), " Match 1:   X");
     EXPECT_EQ(saved.substr(13, 2), " \r");
+}
+
+// The dialog asked about the name it returned; another file of a similar name
+// was never part of the question and stays as it was.
+TEST_F(SaveCommand, WritesExactlyTheFileTheDialogConfirmed) {
+    Write(Path("rader.txt"), "old rows");
+    Save(Path("rader"));
+    EXPECT_TRUE(program.prompts.warnings.empty());
+    EXPECT_EQ(Contents(Path("rader")), program.Rows());
+    EXPECT_EQ(Contents(Path("rader.txt")), "old rows");
 }
 
 TEST_F(SaveCommand, SavesTheTextAsTheUserEditedIt) {
