@@ -20,7 +20,7 @@ void TRandomMersenne::Regenerate() {
         const std::uint32_t y = (upper & kUpperMask) | (lower & kLowerMask);
         return (y >> 1) ^ ((y & 1u) != 0 ? kMatrix : 0u);
     };
-    for (int k = 0; k < kStateWords - 1; ++k) {
+    for (std::size_t k = 0; k < kStateWords - 1; ++k) {
         mt[k] = mt[(k + kMiddle) % kStateWords] ^ twist(mt[k], mt[k + 1]);
     }
     mt[kStateWords - 1] = mt[kMiddle - 1] ^ twist(mt[kStateWords - 1], mt[0]);
@@ -29,7 +29,7 @@ void TRandomMersenne::Regenerate() {
 
 std::uint32_t TRandomMersenne::BRandom() {
     if (mti >= kStateWords) Regenerate();
-    std::uint32_t y = mt[mti++];
+    std::uint32_t y = mt[static_cast<std::size_t>(mti++)];
     y ^= y >> 11;
     y ^= (y << 7) & 0x655E5280u;
     y ^= (y << 15) & 0xFFD58000u;
