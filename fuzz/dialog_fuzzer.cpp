@@ -1,0 +1,126 @@
+// libFuzzer target: the bytes become clicks, commands, reseeds and presses
+// on a freshly opened Stenvik in memory, and after every event the selection
+// rules and the rows box are checked. A broken rule prints the events that
+// led to it and aborts, so libFuzzer keeps the input as a reproducer.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "codepage.h"
+#include "events.h"
+#include "instructions.h"
+#include "memory_session.h"
+#include "rows_text_check.h"
+#include "selection_check.h"
+
+namespace stenvik::fuzz {
+
+namespace {
+
+// Every input runs at most this many events, so every input ends quickly
+// however long the fuzzer makes it.
+constexpr int kMaxEvents = 128;
+constexpr std::int32_t kStartSeed = 1;
+
+// Events and inputs run, printed when the fuzzer exits: events per second
+// are what a run is worth.
+struct Tally {
+    std::uint64_t inputs = 0;
+    std::uint64_t events = 0;
+    Tally() = default;
+    Tally(const Tally&) = delete;
+    Tally& operator=(const Tally&) = delete;
+    ~Tally() {
+        std::fprintf(stderr, "stenvik: %llu events in %llu inputs\n", static_cast<unsigned long long>(events),
+                     static_cast<unsigned long long>(inputs));
+    }
+};
+Tally tally;
+
+struct Command {
+    int id;
+    int code;
+};
+
+// The command an event hands the Controller: the dialog drops a click on a
+// hidden or disabled button, and a reseed reaches no control.
+std::optional<Command> CommandOf(const MemorySession& session, const Event& event) {
+    if (event.kind == Event::Kind::Reseed) return std::nullopt;
+    if (event.kind == Event::Kind::Command) return Command{event.id, event.code};
+    const int id = event.kind == Event::Kind::Press ? rc::kGenerate : event.id;
+    const auto* control = session.dialog.Find(id);
+    if (control != nullptr && dialog::IsButton(control->spec->kind) && !(control->visible && control->enabled)) {
+        return std::nullopt;
+    }
+    return Command{id, kClicked};
+}
+
+void Run(MemorySession& session, const Event& event) {
+    switch (event.kind) {
+        case Event::Kind::Click: return session.Click(event.id);
+        case Event::Kind::Command: return session.Send(event.id, event.code);
+        case Event::Kind::Reseed: return session.state.Reseed(event.seed);
+        case Event::Kind::Press: return session.Click(rc::kGenerate);
+    }
+}
+
+bool Is(const std::optional<Command>& command, int id) {
+    return command && command->id == id && command->code == kClicked;
+}
+
+// Runs one event and checks what must hold after it; `rows` is the rows
+// box's text as last checked, and follows it.
+std::string RunAndCheck(MemorySession& session, const Event& event, std::string& rows) {
+    const auto command = CommandOf(session, event);
+    const auto press = Is(command, rc::kGenerate) ? std::optional(StateAtPress(session)) : std::nullopt;
+    Run(session, event);
+
+    if (auto fault = CheckSelection(session); !fault.empty()) return fault;
+    const std::string& text = session.Rows();
+    std::string fault;
+    if (press) {
+        fault = CheckRowsText(text, *press);
+        if (fault.empty() && !session.dialog.Find(rc::kSave)->visible) fault = "a press left SPARA raderna hidden";
+    } else if (Is(command, rc::kInstructions)) {
+        if (text != kInstructions.view()) fault = "Instruktioner wrote something else";
+    } else if (text != rows) {
+        fault = "the rows box changed without a press";
+    }
+    if (fault.empty() && text != rows) rows = text;
+    return fault;
+}
+
+[[noreturn]] void Fail(std::span<const std::uint8_t> bytes, int failedEvent, const std::string& fault) {
+    std::fprintf(stderr, "stenvik: %s\nafter the events (start seed %d):\n", fault.c_str(), kStartSeed);
+    EventReader events(bytes);
+    for (int i = 0; i <= failedEvent; ++i) std::fprintf(stderr, "  %s\n", Describe(*events.Next()).c_str());
+    std::abort();
+}
+
+}  // namespace
+
+}  // namespace stenvik::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace stenvik;
+    using namespace stenvik::fuzz;
+    const std::span<const std::uint8_t> bytes(data, size);
+    ++tally.inputs;
+
+    MemorySession session(kStartSeed);
+    std::string rows = session.Rows();
+    if (rows != Utf8ToCp1252(AsChars(dialog::Find(rc::kRowsBox)->text))) Fail(bytes, -1, "not the start text");
+
+    EventReader events(bytes);
+    for (int count = 0; count < kMaxEvents; ++count) {
+        const auto event = events.Next();
+        if (!event) break;
+        ++tally.events;
+        if (const auto fault = RunAndCheck(session, *event, rows); !fault.empty()) Fail(bytes, count, fault);
+    }
+    return 0;
+}
