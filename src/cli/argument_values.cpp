@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rc.h"
+#include "shown_text.h"
 
 namespace stenvik::cli {
 
@@ -21,8 +22,6 @@ std::optional<Int> ParseDecimal(std::string_view text) {
     if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
     return value;
 }
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 constexpr int kLargestId = 65535;  // identifiers and codes are 16-bit words
 
@@ -93,6 +92,16 @@ void CheckDistinctMatches(const std::vector<SureSign>& sure) {
             throw BadArgument("--sure: match " + std::to_string(sign->match) + " is given more than once");
         }
     }
+}
+
+std::filesystem::path ParseOutputFile(std::string_view text) {
+    if (text.empty())
+        throw BadArgument("--output \"\": expected a file name such as ./rader.txt, or - for standard output");
+    if (text.starts_with("-")) {
+        throw BadArgument("--output " + Quoted(text) + ": looks like an option; for a file of that name write ./" +
+                          Shown(text));
+    }
+    return std::string(text);
 }
 
 Event ParseEvent(std::string_view text) {

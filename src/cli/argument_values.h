@@ -3,6 +3,7 @@
 // a value the window could not produce is refused, never bent into range.
 
 #include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ Game ParseGame(std::string_view text);      // stryktipset or italienska
 SureSign ParseSure(std::string_view text);
 // Each match may be fixed once.
 void CheckDistinctMatches(const std::vector<SureSign>& sure);
+// A file for --output that cannot be an option taken for its value, as in
+// "--output --upload": neither empty nor starting with "-" ("-" itself,
+// standard output, is handled before).
+std::filesystem::path ParseOutputFile(std::string_view text);
 // "ID" (a click) or "ID:CODE" (a command as is), each decimal 0 to 65535.
 Event ParseEvent(std::string_view text);
 

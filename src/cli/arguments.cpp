@@ -10,7 +10,9 @@
 #include "argument_values.h"
 #include "command_line.h"
 #include "options.h"
+#include "random_bits.h"
 #include "rc.h"
+#include "shown_text.h"
 #include "user_clicks.h"
 
 namespace stenvik::cli {
@@ -64,12 +66,25 @@ std::vector<Event> SystemClicks(const Options& options) {
     return UserClicks(request);
 }
 
+// Without --seed each run draws rows of its own, also runs started in the
+// same second or side by side. (The window, one program, seeds once from
+// the clock.)
+std::int32_t FreshSeed() { return static_cast<std::int32_t>(posix::RandomBits()); }
+
 Plan MakePlan(std::string_view command, const Options& options) {
     Plan plan;
-    if (const auto seed = Single(options.seed, "--seed")) plan.seed = ParseSeed(*seed);
-    if (const auto output = Single(options.output, "--output")) plan.outputFile = *output;
+    const auto seed = Single(options.seed, "--seed");
+    plan.seed = seed ? ParseSeed(*seed) : FreshSeed();
     plan.raw = options.raw;
     plan.state = options.state;
+    if (const auto output = Single(options.output, "--output")) {
+        if (*output == "-") {
+            plan.raw = true;  // standard output gets what the file would
+        } else {
+            plan.outputFile = ParseOutputFile(*output);
+        }
+    }
+    if (plan.raw && plan.state) throw BadArgument("--state and --output - would both write to standard output");
     if (command == "rows") {
         plan.events = RowsClicks(options);
     } else if (command == "system") {
@@ -89,8 +104,8 @@ std::string MissingCommand(const CLI::App& app) {
     const auto remaining = app.remaining();
     if (remaining.empty()) return "expected a command: rows, system, clicks or instructions";
     const auto& first = remaining.front();
-    return (first.starts_with("-") ? "unknown option \"" : "unknown command \"") + first +
-           "\" (the commands: rows, system, clicks, instructions)";
+    return (first.starts_with("-") ? "unknown option " : "unknown command ") + Quoted(first) +
+           " (the commands: rows, system, clicks, instructions)";
 }
 
 EarlyExit BadArgumentExit(std::string_view problem) {
@@ -113,9 +128,10 @@ std::variant<Plan, EarlyExit> ParseArguments(std::span<const char* const> args) 
     } catch (const CLI::CallForVersion& version) {
         return EarlyExit{kExitDone, std::string(version.what()) + "\n", ""};
     } catch (const CLI::RequiredError& error) {
-        return BadArgumentExit(app.get_subcommands().empty() ? MissingCommand(app) : error.what());
+        return BadArgumentExit(app.get_subcommands().empty() ? MissingCommand(app)
+                                                             : WithArgumentsShown(error.what(), args));
     } catch (const CLI::ParseError& error) {
-        return BadArgumentExit(error.what());
+        return BadArgumentExit(WithArgumentsShown(error.what(), args));
     } catch (const BadArgument& error) {
         return BadArgumentExit(error.what());
     }

@@ -5,6 +5,7 @@
 #include "codepage.h"
 #include "exit_codes.h"
 #include "line_breaks.h"
+#include "shown_text.h"
 
 namespace stenvik::cli {
 
@@ -17,7 +18,7 @@ int Deliver(const Plan& plan, const Outcome& outcome, std::ostream& out, std::os
     }
     if (plan.outputFile) {
         if (const auto error = posix::ReplaceFile(*plan.outputFile, outcome.rows, files)) {
-            err << "stenvik-cli: cannot write " << plan.outputFile->string() << ": " << error.message() << "\n";
+            err << "stenvik-cli: cannot write " << Shown(plan.outputFile->string()) << ": " << error.message() << "\n";
             return kExitFailure;
         }
     }

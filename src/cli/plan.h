@@ -26,7 +26,7 @@ struct Send {
 using Event = std::variant<Click, Send>;
 
 struct Plan {
-    std::optional<std::int32_t> seed;  // none: seeded from the clock
+    std::int32_t seed = 0;  // --seed, or one of this run's own
     std::vector<Event> events;
     std::optional<std::filesystem::path> outputFile;
     bool raw = false;    // the saved file's bytes on stdout

@@ -8,7 +8,6 @@ namespace stenvik::cli {
 namespace {
 
 void Replay(const Plan& plan, MemorySession& session) {
-    if (plan.seed) session.state.Reseed(*plan.seed);
     for (const auto& event : plan.events) {
         if (const auto* click = std::get_if<Click>(&event)) {
             session.Click(click->id);
@@ -22,7 +21,7 @@ void Replay(const Plan& plan, MemorySession& session) {
 }  // namespace
 
 Outcome Run(const Plan& plan) {
-    MemorySession session;
+    MemorySession session(plan.seed);
     Replay(plan, session);
     // Only a refused press leaves the single-sign quota below zero.
     Outcome outcome{session.Rows(), std::nullopt, session.state.sakra < 0};

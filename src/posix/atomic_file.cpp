@@ -2,79 +2,44 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <string>
-#include <utility>
+
+#include "descriptor.h"
+#include "file_names.h"
+#include "new_file.h"
+#include "write_all.h"
 
 namespace stenvik::posix {
 
-int PosixFiles::Open(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
-ssize_t PosixFiles::Write(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
-int PosixFiles::Fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
-int PosixFiles::Fsync(int fd) { return ::fsync(fd); }
-int PosixFiles::Close(int fd) { return ::close(fd); }
-int PosixFiles::Rename(const char* from, const char* to) { return ::rename(from, to); }
-int PosixFiles::Unlink(const char* path) { return ::unlink(path); }
-
 namespace {
 
-constexpr int kNameAttempts = 100;
+// A shell's > without the truncation: the kernel follows links with its own
+// protections (fs.protected_symlinks), finds devices and pipes, and decides
+// whether this user may write the file at all, when it is used. A pipe
+// without a reader blocks here, as it does for the shell.
+constexpr int kOpenFlags = O_WRONLY | O_NOCTTY | O_CLOEXEC;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask, as for any new file
+constexpr mode_t kPrivateMode = 0600;  // until the new file gets the old one's mode
+// New content is not the program someone trusted with setuid or setgid.
+constexpr mode_t kKeptModeBits = 07777 & ~mode_t{S_ISUID | S_ISGID};
 
-std::error_code LastError() { return {errno, std::generic_category()}; }
-
-// Closes the descriptor on the paths that fail; the close that matters, the
-// one after the last write, is made and checked by Close().
-class Descriptor {
-public:
-    Descriptor(PosixFiles& files, int fd) : _files(files), _fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (_fd >= 0) _files.Close(_fd);
-    }
-
-    int get() const { return _fd; }
-    int Close() { return _files.Close(std::exchange(_fd, -1)); }
-
-private:
-    PosixFiles& _files;
-    int _fd;
-};
-
-std::error_code WriteAll(PosixFiles& files, int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const auto written = files.Write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0) return LastError();
-        if (written == 0) return std::make_error_code(std::errc::io_error);
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return {};
-}
-
-// A replaced file keeps its permissions; a new one gets the usual ones.
-std::error_code KeepMode(PosixFiles& files, int fd, const std::filesystem::path& target) {
+bool IsLink(const std::filesystem::path& path) {
     struct stat status {};
-    if (::stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
-    if (files.Fchmod(fd, status.st_mode & 07777) != 0) return LastError();
-    return {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
-std::error_code FillAndReplace(PosixFiles& files, Descriptor& file, const std::filesystem::path& temporary,
-                               const std::filesystem::path& target, std::string_view bytes) {
-    if (const auto error = KeepMode(files, file.get(), target)) return error;
-    if (const auto error = WriteAll(files, file.get(), bytes)) return error;
-    if (files.Fsync(file.get()) != 0) return LastError();
-    if (file.Close() != 0) return LastError();
-    if (files.Rename(temporary.c_str(), target.c_str()) != 0) return LastError();
-    return {};
+// Through a dangling link the kernel makes the file the link names, as for
+// the shell. `created` tells the caller that the empty file is its own.
+int OpenAsShellDoes(PosixFiles& files, const std::filesystem::path& path, bool& created) {
+    const int fd = files.Open(path.c_str(), kOpenFlags, 0);
+    if (fd >= 0 || errno != ENOENT || !IsLink(path)) return fd;
+    created = true;
+    return files.Open(path.c_str(), kOpenFlags | O_CREAT, kNewFileMode);
 }
 
-// Makes the rename itself durable. The new file is already in place, so a
-// failure here is no failure of the replacement.
+// Makes the new name itself durable. The file is already in place, so a
+// failure here is no failure of the save.
 void SyncFolder(PosixFiles& files, const std::filesystem::path& folder) {
     const int fd = files.Open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return;
@@ -82,40 +47,66 @@ void SyncFolder(PosixFiles& files, const std::filesystem::path& folder) {
     files.Close(fd);
 }
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target, int attempt) {
-    const auto name =
-        "." + target.filename().string() + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-    return target.parent_path() / name;
+std::error_code FillAndName(PosixFiles& files, NewFile& file, const std::filesystem::path& name, bool replace,
+                            std::string_view bytes) {
+    if (const auto error = WriteAll(files, file.fd(), bytes)) return error;
+    if (const auto error = file.Commit(name, replace)) return error;
+    SyncFolder(files, name.parent_path());
+    return {};
 }
 
-// Saving through a link replaces the file it points to, not the link.
-std::filesystem::path Resolved(const std::filesystem::path& target) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(target, error)) return target;
-    auto resolved = std::filesystem::weakly_canonical(target, error);
-    return error ? target : resolved;
+std::error_code CreateFile(PosixFiles& files, const std::filesystem::path& path, std::string_view bytes) {
+    const auto name = path.filename();
+    if (name.empty() || name == "." || name == "..") return std::make_error_code(std::errc::is_a_directory);
+    NewFile file(files);
+    if (const auto error = file.Create(path.parent_path(), kNewFileMode)) return error;
+    return FillAndName(files, file, path, false, bytes);
+}
+
+// As a shell's > writes: a regular file is emptied first and then made durable.
+std::error_code WriteInPlace(PosixFiles& files, Descriptor& file, std::string_view bytes, bool regular) {
+    if (regular && files.Ftruncate(file.get(), 0) != 0) return LastError();
+    if (const auto error = WriteAll(files, file.get(), bytes)) return error;
+    if (regular && files.Fsync(file.get()) != 0) return LastError();
+    if (file.Close() != 0) return LastError();
+    return {};
+}
+
+std::error_code ReplaceRegularFile(PosixFiles& files, Descriptor& target, const struct stat& old,
+                                   const std::filesystem::path& name, std::string_view bytes) {
+    {
+        NewFile file(files);
+        if (const auto error = file.Create(name.parent_path(), kPrivateMode)) return error;
+        if (files.Fchown(file.fd(), old.st_uid, old.st_gid) == 0) {
+            if (files.Fchmod(file.fd(), old.st_mode & kKeptModeBits) != 0) return LastError();
+            return FillAndName(files, file, name, true, bytes);
+        }
+        if (errno != EPERM) return LastError();
+    }
+    // Another user's file (or one of a group this user is not in) that this
+    // user may write: a replacement would be this user's, so the file is
+    // written in place and stays theirs.
+    return WriteInPlace(files, target, bytes, true);
 }
 
 }  // namespace
 
 std::error_code ReplaceFile(const std::filesystem::path& path, std::string_view bytes, PosixFiles& files) {
-    const auto target = Resolved(path);
-    std::filesystem::path temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
-        temporary = TemporaryBeside(target, attempt);
-        fd = files.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-        if (fd < 0 && errno != EEXIST) return LastError();
-    }
-    if (fd < 0) return LastError();
+    if (const auto inherited = InheritedDescriptor(path)) return WriteAll(files, *inherited, bytes);
 
-    Descriptor file(files, fd);
-    if (const auto error = FillAndReplace(files, file, temporary, target, bytes)) {
-        files.Unlink(temporary.c_str());
-        return error;
-    }
-    SyncFolder(files, target.parent_path());
-    return {};
+    bool created = false;
+    Descriptor target(files, OpenAsShellDoes(files, path, created));
+    if (!target) return errno == ENOENT && !created ? CreateFile(files, path, bytes) : LastError();
+    struct stat old {};
+    if (::fstat(target.get(), &old) != 0) return LastError();
+    if (!S_ISREG(old.st_mode)) return WriteInPlace(files, target, bytes, false);
+
+    const auto name = NameInFolder(target.get(), path, old);
+    if (!name) return std::make_error_code(std::errc::no_such_file_or_directory);
+    const auto error = ReplaceRegularFile(files, target, old, *name, bytes);
+    // The empty file made through a dangling link goes again.
+    if (error && created && old.st_size == 0) files.Unlink(name->c_str());
+    return error;
 }
 
 }  // namespace stenvik::posix

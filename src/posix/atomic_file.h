@@ -1,37 +1,29 @@
 #pragma once
-// Replacing a file without ever losing it: the new bytes go to a temporary
-// file beside the target, which takes the target's place in one rename only
-// once every byte is written and on disk.
-
-#include <sys/types.h>
+// Saving a user's file as a careful shell user would, and never losing it:
+// a regular file is replaced in one rename, once the new one is complete and
+// on disk; anything else is written into as a shell's > writes.
 
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
+#include "posix_files.h"
+
 namespace stenvik::posix {
 
-// The system calls a replacement makes, each a thin pass-through, so that
-// tests can fail any one of them in turn.
-class PosixFiles {
-public:
-    PosixFiles() = default;
-    PosixFiles(const PosixFiles&) = delete;
-    PosixFiles& operator=(const PosixFiles&) = delete;
-    virtual ~PosixFiles() = default;
-
-    virtual int Open(const char* path, int flags, mode_t mode);
-    virtual ssize_t Write(int fd, const void* data, size_t size);
-    virtual int Fchmod(int fd, mode_t mode);
-    virtual int Fsync(int fd);
-    virtual int Close(int fd);
-    virtual int Rename(const char* from, const char* to);
-    virtual int Unlink(const char* path);
-};
-
-// Replaces the file at `path` (or the one a link there points to) with
-// exactly `bytes`. On failure that file is as it was, no temporary file is
-// left, and the error says why.
+// Saves exactly `bytes` as the file at `path`:
+// - a regular file (also one a link points to; the link stays) is replaced
+//   by a new one with its owner, group and mode, less setuid and setgid. If
+//   it is another user's file, which this user may write but cannot give
+//   away, it is written in place;
+// - a new file is created (also as the target of a dangling link) with the
+//   usual mode;
+// - a device, a pipe, and /dev/stdout, /dev/fd/N and their like are written
+//   into, the latter through the descriptor the program already holds;
+// - a file this user may not write is refused (EACCES), as is a loop of
+//   links (ELOOP).
+// On failure the file is as it was, no temporary file is left, and the error
+// says why.
 [[nodiscard]] std::error_code ReplaceFile(const std::filesystem::path& path, std::string_view bytes, PosixFiles& files);
 
 }  // namespace stenvik::posix

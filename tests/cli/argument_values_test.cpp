@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "argument_values.h"
+#include "shown_text.h"
 #include "user_clicks.h"
 
 namespace stenvik::cli {
@@ -75,6 +76,52 @@ TEST(ArgumentValues, EventsAreClicksOrCommands) {
     for (const char* bad : {"", "65536", "-1", "1007:", ":0", "1007:65536", "1007:-1", "1007:0:0", "x", "1007 "}) {
         EXPECT_THROW(ParseEvent(bad), BadArgument) << bad;
     }
+}
+
+TEST(ShownText, PrintableUtf8StaysTheRestIsEscapedAndLongTextsEnd) {
+    const std::string ellipsis = "\xE2\x80\xA6";
+    struct Case {
+        std::string text;
+        std::string shown;
+    };
+    const std::vector<Case> cases = {
+        {"rader.txt", "rader.txt"},
+        {"s\xC3\xA4kra m\xC3\xA5l \xE2\x82\xAC \xF0\x9F\x8E\xB2",
+         "s\xC3\xA4kra m\xC3\xA5l \xE2\x82\xAC \xF0\x9F\x8E\xB2"},
+        {"\x1b[2J", "\\x1b[2J"},
+        {"a\nb\r\tc", "a\\nb\\r\\tc"},
+        {std::string("\0\x7f", 2), "\\x00\\x7f"},
+        {"\xC2\x9B"
+         "1m",
+         "\\xc2\\x9b1m"},                              // C1 control CSI
+        {"\xFF\xFE", "\\xff\\xfe"},                    // not UTF-8
+        {"\xE2\x80", "\\xe2\\x80"},                    // cut short
+        {"\xC0\xAF", "\\xc0\\xaf"},                    // overlong "/"
+        {"\xED\xA0\x80", "\\xed\\xa0\\x80"},           // a surrogate
+        {"\xF4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"},  // beyond U+10FFFF
+        {std::string(60, 'r'), std::string(60, 'r')},
+        {std::string(61, 'r'), std::string(60, 'r') + ellipsis},
+        {std::string(70, '\n'),
+         [] {
+             std::string shown;
+             for (int character = 0; character < 60; ++character) shown += "\\n";
+             return shown;
+         }() +
+             ellipsis},
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(Shown(text), shown) << shown;
+    EXPECT_EQ(Quoted("a\tb"), "\"a\\tb\"");
+}
+
+TEST(ShownText, TheParsersMessagesShowEachArgument) {
+    const std::vector<const char*> args = {"stenvik-cli", "rows", "--bogus=\x1b", "x\ny"};
+    EXPECT_EQ(WithArgumentsShown("not expected: --bogus=\x1b x\ny\n", args), "not expected: --bogus=\\x1b x\\ny\\n");
+}
+
+TEST(ArgumentValues, OutputFilesThatLookLikeOptionsAreRefused) {
+    EXPECT_EQ(ParseOutputFile("rader.txt"), "rader.txt");
+    EXPECT_EQ(ParseOutputFile("./-x"), "./-x");
+    for (const char* bad : {"", "-x", "--upload", "--"}) EXPECT_THROW(ParseOutputFile(bad), BadArgument) << bad;
 }
 
 TEST(UserClicks, RowsClickAsAUserInTheWindowWould) {

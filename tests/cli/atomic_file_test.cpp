@@ -1,12 +1,16 @@
 // Replacing a file: all new or all old, never a temporary file left behind,
-// whichever system call fails.
+// whichever system call fails, whatever the length of the name.
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,16 +25,25 @@ namespace {
 const std::string kOld = "the old coupon";
 const std::string kNew = " Match 1:   1 \r\n Match 2:   X \r\n\xE5\xE4\xF6";
 
-// Fails the n-th system call (counting from 1) with EIO, or none.
+// Fails the n-th system call (counting from 1) with EIO, or none; and may
+// play a file system without unnamed files (O_TMPFILE).
 class FailingFiles final : public PosixFiles {
 public:
-    explicit FailingFiles(int failAt) : _failAt(failAt) {}
+    explicit FailingFiles(int failAt, bool unnamedFiles = true) : _failAt(failAt), _unnamedFiles(unnamedFiles) {}
 
     int Open(const char* path, int flags, mode_t mode) override {
+        if (!_unnamedFiles && (flags & O_TMPFILE) == O_TMPFILE) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
         return Fails() ? -1 : PosixFiles::Open(path, flags, mode);
     }
     ssize_t Write(int fd, const void* data, size_t size) override {
         return Fails() ? -1 : PosixFiles::Write(fd, data, size);
+    }
+    int Ftruncate(int fd, off_t length) override { return Fails() ? -1 : PosixFiles::Ftruncate(fd, length); }
+    int Fchown(int fd, uid_t owner, gid_t group) override {
+        return Fails() ? -1 : PosixFiles::Fchown(fd, owner, group);
     }
     int Fchmod(int fd, mode_t mode) override { return Fails() ? -1 : PosixFiles::Fchmod(fd, mode); }
     int Fsync(int fd) override { return Fails() ? -1 : PosixFiles::Fsync(fd); }
@@ -40,6 +53,9 @@ public:
         const int result = PosixFiles::Close(fd);
         if (fails) errno = EIO;
         return fails ? -1 : result;
+    }
+    int Link(const char* from, const char* to, int flags) override {
+        return Fails() ? -1 : PosixFiles::Link(from, to, flags);
     }
     int Rename(const char* from, const char* to) override { return Fails() ? -1 : PosixFiles::Rename(from, to); }
     int Unlink(const char* path) override { return PosixFiles::Unlink(path); }  // cleaning up must not fail
@@ -53,6 +69,7 @@ private:
         return true;
     }
     int _failAt;
+    bool _unnamedFiles;
     int _calls = 0;
 };
 
@@ -72,6 +89,18 @@ private:
     bool _interrupted = false;
 };
 
+// The program is killed while it writes.
+class KilledFiles final : public PosixFiles {
+public:
+    ssize_t Write(int /*fd*/, const void* /*data*/, size_t /*size*/) override { ::_exit(0); }
+};
+
+mode_t ModeOf(const std::filesystem::path& path) {
+    struct stat status {};
+    ::stat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
 TEST(ReplaceFile, WritesExactlyTheBytes) {
     const TemporaryFolder folder;
     PosixFiles files;
@@ -81,17 +110,6 @@ TEST(ReplaceFile, WritesExactlyTheBytes) {
     EXPECT_EQ(ReadFile(folder / "empty.txt"), "");
 }
 
-TEST(ReplaceFile, ALinkStaysALinkToTheNewText) {
-    const TemporaryFolder folder;
-    std::filesystem::create_directory(folder / "kuponger");
-    WriteFile(folder / "kuponger" / "rader.txt", kOld);
-    std::filesystem::create_symlink("kuponger/rader.txt", folder / "senaste.txt");
-    PosixFiles files;
-    EXPECT_FALSE(ReplaceFile(folder / "senaste.txt", kNew, files));
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "senaste.txt"));
-    EXPECT_EQ(ReadFile(folder / "kuponger" / "rader.txt"), kNew);
-}
-
 TEST(ReplaceFile, ShortAndInterruptedWritesStillWriteEverything) {
     const TemporaryFolder folder;
     DribblingFiles files;
@@ -99,38 +117,117 @@ TEST(ReplaceFile, ShortAndInterruptedWritesStillWriteEverything) {
     EXPECT_EQ(ReadFile(folder / "rader.txt"), kNew);
 }
 
-TEST(ReplaceFile, AReplacedFileKeepsItsPermissions) {
+TEST(ReplaceFile, AReplacedFileKeepsItsModeButNotSetuidOrSetgid) {
     const TemporaryFolder folder;
-    const auto target = folder / "rader.txt";
-    WriteFile(target, kOld);
-    ::chmod(target.c_str(), 0640);
     PosixFiles files;
-    EXPECT_FALSE(ReplaceFile(target, kNew, files));
-    struct stat status {};
-    ::stat(target.c_str(), &status);
-    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    for (const mode_t mode : {0640, 0604, 06755, 04700, 02750}) {
+        const auto target = folder / "rader.txt";
+        WriteFile(target, kOld);
+        ::chmod(target.c_str(), mode);
+        EXPECT_FALSE(ReplaceFile(target, kNew, files));
+        EXPECT_EQ(ModeOf(target), mode & 0777) << std::oct << mode;
+    }
+}
+
+TEST(ReplaceFile, ANewFileGetsTheModeTheUmaskLeaves) {
+    const TemporaryFolder folder;
+    const mode_t before = ::umask(027);
+    PosixFiles files;
+    EXPECT_FALSE(ReplaceFile(folder / "rader.txt", kNew, files));
+    ::umask(before);
+    EXPECT_EQ(ModeOf(folder / "rader.txt"), 0640u);
 }
 
 TEST(ReplaceFile, EveryFailingCallLeavesTheOldFileOrTheNewOneAndNoTemporary) {
-    int failures = 0;
-    for (int failAt = 1;; ++failAt) {
-        SCOPED_TRACE("failing call " + std::to_string(failAt));
+    struct Case {
+        bool targetExists;
+        bool unnamedFiles;
+        int failingCalls;  // each of them makes the save fail
+    };
+    const std::vector<Case> cases = {
+        // Open the target and the new file, owner, mode, write, fsync, link, close, rename.
+        {true, true, 9},
+        {true, false, 8},  // no link
+        // Open the target, the new file, write, fsync, link (or close) and close (or rename).
+        {false, true, 6},
+        {false, false, 6},
+    };
+    for (const auto& [targetExists, unnamedFiles, failingCalls] : cases) {
+        SCOPED_TRACE(std::string(targetExists ? "replacing" : "creating") +
+                     (unnamedFiles ? " with unnamed files" : " with named temporary files"));
+        int failures = 0;
+        for (int failAt = 1;; ++failAt) {
+            SCOPED_TRACE("failing call " + std::to_string(failAt));
+            const TemporaryFolder folder;
+            const auto target = folder / "rader.txt";
+            if (targetExists) WriteFile(target, kOld);
+            FailingFiles files(failAt, unnamedFiles);
+            const auto error = ReplaceFile(target, kNew, files);
+            if (!files.Injected()) {
+                EXPECT_FALSE(error);
+                EXPECT_EQ(ReadFile(target), kNew);
+                break;
+            }
+            failures += error ? 1 : 0;
+            const bool hasFile = targetExists || !error;
+            EXPECT_EQ(folder.Names(), hasFile ? std::vector<std::string>{"rader.txt"} : std::vector<std::string>{});
+            if (hasFile) {
+                EXPECT_EQ(ReadFile(target), error ? kOld : kNew);
+            }
+        }
+        EXPECT_EQ(failures, failingCalls);
+    }
+}
+
+TEST(ReplaceFile, AKilledSaveLeavesNothingBehind) {
+    for (const bool targetExists : {true, false}) {
         const TemporaryFolder folder;
         const auto target = folder / "rader.txt";
-        WriteFile(target, kOld);
-        FailingFiles files(failAt);
-        const auto error = ReplaceFile(target, kNew, files);
-        if (!files.Injected()) {
-            EXPECT_FALSE(error);
-            EXPECT_EQ(ReadFile(target), kNew);
-            break;
+        if (targetExists) WriteFile(target, kOld);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            KilledFiles files;
+            ::_exit(ReplaceFile(target, kNew, files) ? 1 : 2);
         }
-        failures += error ? 1 : 0;
-        EXPECT_EQ(ReadFile(target), error ? kOld : kNew);
-        EXPECT_EQ(folder.Names(), std::vector<std::string>{"rader.txt"});
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_EQ(folder.Names(), targetExists ? std::vector<std::string>{"rader.txt"} : std::vector<std::string>{});
+        if (targetExists) {
+            EXPECT_EQ(ReadFile(target), kOld);
+        }
     }
-    // Open, keep the mode, write, fsync, close and rename each fail alone.
-    EXPECT_EQ(failures, 6);
+}
+
+TEST(ReplaceFile, PlantedFilesCannotBlockTheSave) {
+    const TemporaryFolder folder;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        WriteFile(folder / (".rader.txt." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp"), "");
+    }
+    for (const bool unnamedFiles : {true, false}) {
+        FailingFiles files(0, unnamedFiles);
+        EXPECT_FALSE(ReplaceFile(folder / "rader.txt", kNew, files));
+        EXPECT_EQ(ReadFile(folder / "rader.txt"), kNew);
+        EXPECT_EQ(folder.Names().size(), 101u);
+    }
+}
+
+TEST(ReplaceFile, EveryNameTheFileSystemTakesCanBeSaved) {
+    for (const std::size_t length : {1, 242, 243, 255}) {
+        for (const bool unnamedFiles : {true, false}) {
+            SCOPED_TRACE(std::to_string(length) + (unnamedFiles ? " bytes, unnamed files" : " bytes, named files"));
+            const TemporaryFolder folder;
+            const auto target = folder / std::string(length, 'r');
+            FailingFiles files(0, unnamedFiles);
+            EXPECT_FALSE(ReplaceFile(target, kOld, files));  // a new file
+            EXPECT_FALSE(ReplaceFile(target, kNew, files));  // replacing it
+            EXPECT_EQ(ReadFile(target), kNew);
+            EXPECT_EQ(folder.Names().size(), 1u);
+        }
+    }
+    const TemporaryFolder folder;
+    PosixFiles files;
+    EXPECT_EQ(ReplaceFile(folder / std::string(256, 'r'), kNew, files), std::errc::filename_too_long);
+    EXPECT_TRUE(folder.Names().empty());
 }
 
 TEST(ReplaceFile, ATargetThatIsAFolderStaysAndNothingIsLeft) {
@@ -138,7 +235,9 @@ TEST(ReplaceFile, ATargetThatIsAFolderStaysAndNothingIsLeft) {
     std::filesystem::create_directory(folder / "rader.txt");
     WriteFile(folder / "rader.txt" / "inside.txt", kOld);
     PosixFiles files;
-    EXPECT_TRUE(ReplaceFile(folder / "rader.txt", kNew, files));
+    EXPECT_EQ(ReplaceFile(folder / "rader.txt", kNew, files), std::errc::is_a_directory);
+    EXPECT_EQ(ReplaceFile(folder.path().string() + "/missing/", kNew, files), std::errc::is_a_directory);
+    EXPECT_EQ(ReplaceFile(folder.path().string() + "/rader.txt/", kNew, files), std::errc::is_a_directory);
     EXPECT_EQ(ReadFile(folder / "rader.txt" / "inside.txt"), kOld);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"rader.txt"});
 }

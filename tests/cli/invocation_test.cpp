@@ -175,6 +175,14 @@ TEST(Output, TheFileGetsTheSavedBytesAndStdoutStaysEmpty) {
     EXPECT_EQ(ReadFile(instructions), Invoke({"instructions", "--raw"}).out);
 }
 
+TEST(Output, ADashIsStandardOutputWithTheSavedBytes) {
+    const auto dash = Invoke({"rows", "--count", "2", "--seed", "1", "--upload", "--output", "-"});
+    EXPECT_EQ(dash.code, 0);
+    EXPECT_EQ(dash.out, Invoke({"rows", "--count", "2", "--seed", "1", "--upload", "--raw"}).out);
+    EXPECT_EQ(Invoke({"instructions", "--output=-"}).out, Invoke({"instructions", "--raw"}).out);
+    EXPECT_FALSE(std::filesystem::exists("-"));
+}
+
 TEST(Output, AFileThatCannotBeWrittenIsAnErrorAndChangesNothing) {
     const TemporaryFolder folder;
     const auto missing = Invoke({"rows", "--output", (folder / "no-such-folder/rader.txt").string()});
@@ -226,6 +234,12 @@ TEST(Arguments, BadArgumentsExitWithTwoAndOneLine) {
         {{"clicks", "--state", "--raw", "1007"}, "excludes"},
         {{"rows", "--raw", "--output", "rader.txt"}, "excludes"},
         {{"instructions", "--seed", "1"}, "--seed"},
+        // An option or nothing taken for a file name.
+        {{"rows", "--count", "5", "--output", "--upload"}, "write ./--upload"},
+        {{"rows", "--output=", "--raw"}, "write ./--raw"},
+        {{"rows", "--output=-x"}, "write ./-x"},
+        {{"rows", "--output", ""}, "such as ./"},
+        {{"clicks", "--state", "--output", "-", "1007"}, "both write to standard output"},
     };
     for (const auto& [args, problem] : cases) {
         const auto result = Invoke(args);
@@ -236,7 +250,42 @@ TEST(Arguments, BadArgumentsExitWithTwoAndOneLine) {
         EXPECT_NE(result.err.find(problem), std::string::npos) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
-    EXPECT_FALSE(std::filesystem::exists("rader.txt"));
+    for (const char* name : {"rader.txt", "--upload", "--raw", "-x"}) EXPECT_FALSE(std::filesystem::exists(name));
+}
+
+TEST(Arguments, MessagesShowWhatWasTypedOnOneLineAndShort) {
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string shown;  // part of the message
+    };
+    const std::string huge(1 << 20, '9');
+    const std::vector<Case> cases = {
+        {{"rows", "--count", "\x1b[31m9"}, 2, "--count \"\\x1b[31m9\""},
+        {{"rows", "--sure", "1=\xC2\x9B"}, 2, "--sure \"1=\\xc2\\x9b\""},
+        {{"rows", "extra\x1b]0;title\x07"}, 2, "extra\\x1b]0;title\\x07"},
+        {{"rows", "a\nstenvik-cli: forged"}, 2, "a\\nstenvik-cli: forged"},
+        {{"fr\xFFob"}, 2, "unknown command \"fr\\xffob\""},
+        {{"rows", "--count", huge}, 2, "--count \"" + huge.substr(0, 60) + "\xE2\x80\xA6\""},
+        {{"rows", "--bogus=" + huge}, 2, "--bogus=" + huge.substr(0, 52) + "\xE2\x80\xA6"},
+        {{"rows", "--output",
+          "saknas/r\xC3\xA5"
+          "d\x1b\n.txt"},
+         1,
+         "cannot write saknas/r\xC3\xA5"
+         "d\\x1b\\n.txt: "},
+    };
+    for (const auto& [args, code, shown] : cases) {
+        SCOPED_TRACE(shown.substr(0, 80));
+        const auto result = Invoke(args);
+        EXPECT_EQ(result.code, code);
+        EXPECT_NE(result.err.find(shown), std::string::npos) << result.err;
+        EXPECT_LT(result.err.size(), 300u);
+        EXPECT_TRUE(result.err.ends_with("\n"));
+        const auto control = std::find_if(result.err.begin(), result.err.end() - 1,
+                                          [](char byte) { return static_cast<unsigned char>(byte) < 0x20; });
+        EXPECT_EQ(control, result.err.end() - 1) << result.err;
+    }
 }
 
 TEST(Arguments, HelpShowsEveryOptionWithAnExample) {

@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "cli_test_support.h"
+#include "random_bits.h"
 
 namespace stenvik::cli::test {
 namespace {
@@ -19,13 +24,14 @@ struct ProcessResult {
     std::string err;
 };
 
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
 // `arguments` go to the shell as they are; `out` may name where stdout goes.
 ProcessResult Start(const std::string& arguments, const std::string& out = "") {
     const TemporaryFolder folder;
     const auto outPath = out.empty() ? (folder / "out").string() : out;
-    const auto quoted = [](const std::string& path) { return "'" + path + "'"; };
     const auto command =
-        quoted(kCliProgram) + " " + arguments + " >" + quoted(outPath) + " 2>" + quoted((folder / "err").string());
+        Quoted(kCliProgram) + " " + arguments + " >" + Quoted(outPath) + " 2>" + Quoted((folder / "err").string());
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out.empty() ? ReadFile(outPath) : "",
             ReadFile(folder / "err")};
@@ -52,6 +58,58 @@ TEST(Process, AStdoutThatCannotBeWrittenIsAnError) {
     const auto full = Start("rows --count 90", "/dev/full");
     EXPECT_EQ(full.code, 1);
     EXPECT_EQ(full.err, "stenvik-cli: cannot write to standard output\n");
+}
+
+TEST(Process, RunsStartedTogetherDrawRowsOfTheirOwn) {
+    constexpr int kRuns = 20;
+    const TemporaryFolder folder;
+    const auto command = "for run in $(seq " + std::to_string(kRuns) + "); do " + Quoted(kCliProgram) +
+                         " rows --count 10 --upload --raw >" + Quoted((folder / "rows").string()) + "$run & done; wait";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::set<std::string> rows;
+    for (int run = 1; run <= kRuns; ++run) rows.insert(ReadFile(folder / ("rows" + std::to_string(run))));
+    EXPECT_EQ(rows.size(), static_cast<std::size_t>(kRuns));
+    EXPECT_FALSE(rows.contains(""));
+}
+
+TEST(Process, WithoutTheKernelsRandomSourceProcessesStillDiffer) {
+    std::set<std::uint64_t> bits;
+    for (std::uint64_t process = 1; process <= 1000; ++process)
+        bits.insert(posix::MixedBits(1'700'000'000, process, 0));
+    for (std::uint64_t call = 1; call <= 1000; ++call) bits.insert(posix::MixedBits(1'700'000'000, 1, call));
+    EXPECT_EQ(bits.size(), 2000u);
+}
+
+// A shell's >> appends; standard output by any of its names must append too,
+// never replace the file the shell opened.
+TEST(Process, StandardOutputByEveryNameKeepsTheShellsAppend) {
+    struct Case {
+        const char* name;
+        const char* redirection;
+    };
+    const std::vector<Case> cases = {
+        {"-", ">>"},
+        {"/dev/stdout", ">>"},
+        {"/dev/fd/1", ">>"},
+        {"/proc/self/fd/1", ">>"},
+        {"/dev/stderr", "2>>"},
+        {"/dev/fd/2", "2>>"},
+    };
+    for (const auto& [name, redirection] : cases) {
+        SCOPED_TRACE(name);
+        const TemporaryFolder folder;
+        const auto log = folder / "logg.txt";
+        WriteFile(log, "old\n");
+        struct stat before {};
+        ::stat(log.c_str(), &before);
+        const auto command = Quoted(kCliProgram) + " rows --count 10 --seed 1 --output " + name + " " + redirection +
+                             Quoted(log.string());
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        EXPECT_EQ(ReadFile(log), "old\n" + Invoke({"rows", "--count", "10", "--seed", "1", "--raw"}).out);
+        struct stat after {};
+        ::stat(log.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+    }
 }
 
 }  // namespace

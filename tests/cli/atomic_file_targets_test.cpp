@@ -1,0 +1,218 @@
+// What a saved name can be besides a plain file, and whose file it is: links,
+// devices, pipes, the descriptors a shell hands over, and other users' files.
+// Each ends as a shell's > would leave it, with the old file never lost.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "atomic_file.h"
+#include "cli_test_support.h"
+
+namespace stenvik::cli::test {
+using posix::PosixFiles;
+using posix::ReplaceFile;
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kOld = "the old coupon";
+const std::string kNew = " Match 1:   1 \r\n Match 2:   X \r\n";
+
+struct stat StatusOf(const fs::path& path) {
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return status;
+}
+
+TEST(ReplaceFile, LinksAreFollowedAsAShellFollowsThem) {
+    struct Case {
+        const char* what;
+        std::function<void(const TemporaryFolder&)> make;
+        const char* saved;         // the name given, a link
+        int error;                 // errno, or 0
+        std::string fileWithText;  // the file that then holds the new text, if any
+    };
+    const auto link = [](const char* to, const char* name) {
+        return [=](const TemporaryFolder& folder) { fs::create_symlink(to, folder / name); };
+    };
+    const std::vector<Case> cases = {
+        {"a link to a file", link("kuponger/rader.txt", "senaste.txt"), "senaste.txt", 0, "kuponger/rader.txt"},
+        {"a chain of links",
+         [&](const TemporaryFolder& folder) {
+             link("kuponger/rader.txt", "mitten.txt")(folder);
+             link("mitten.txt", "senaste.txt")(folder);
+         },
+         "senaste.txt", 0, "kuponger/rader.txt"},
+        {"a link relative to its own folder",
+         [&](const TemporaryFolder& folder) {
+             fs::create_directory(folder / "andra");
+             link("../kuponger/rader.txt", "andra/senaste.txt")(folder);
+         },
+         "andra/senaste.txt", 0, "kuponger/rader.txt"},
+        {"a dangling link makes its target", link("kuponger/ny.txt", "senaste.txt"), "senaste.txt", 0,
+         "kuponger/ny.txt"},
+        {"a dangling link into no folder", link("saknas/ny.txt", "senaste.txt"), "senaste.txt", ENOENT, ""},
+        {"a loop",
+         [&](const TemporaryFolder& folder) {
+             link("b", "a")(folder);
+             link("a", "b")(folder);
+         },
+         "a", ELOOP, ""},
+        {"a link to itself", link("själv", "själv"), "själv", ELOOP, ""},
+    };
+    for (const auto& [what, make, saved, error, fileWithText] : cases) {
+        SCOPED_TRACE(what);
+        const TemporaryFolder folder;
+        fs::create_directory(folder / "kuponger");
+        WriteFile(folder / "kuponger" / "rader.txt", kOld);
+        make(folder);
+        PosixFiles files;
+        EXPECT_EQ(ReplaceFile(folder / saved, kNew, files).value(), error);
+        EXPECT_TRUE(fs::is_symlink(folder / saved));
+        if (!fileWithText.empty()) {
+            EXPECT_EQ(ReadFile(folder / fileWithText), kNew);
+        }
+        if (fileWithText != "kuponger/rader.txt") {
+            EXPECT_EQ(ReadFile(folder / "kuponger" / "rader.txt"), kOld);
+        }
+        const auto made = std::distance(fs::directory_iterator(folder / "kuponger"), {});
+        EXPECT_EQ(made, fileWithText == "kuponger/ny.txt" ? 2 : 1);
+    }
+}
+
+TEST(ReplaceFile, APipeIsWrittenIntoAndStaysAPipe) {
+    const TemporaryFolder folder;
+    const auto fifo = folder / "rader.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = ReadFile(fifo); });  // opening blocks until the save opens it
+    PosixFiles files;
+    EXPECT_FALSE(ReplaceFile(fifo, kNew, files));
+    reader.join();
+    EXPECT_EQ(received, kNew);
+    EXPECT_TRUE(S_ISFIFO(StatusOf(fifo).st_mode));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"rader.fifo"});
+}
+
+TEST(ReplaceFile, ADeviceIsWrittenIntoAndStaysADevice) {
+    const TemporaryFolder folder;
+    const auto device = folder / "null";
+    struct stat null {};
+    ASSERT_EQ(::stat("/dev/null", &null), 0);
+    if (::mknod(device.c_str(), S_IFCHR | 0666, null.st_rdev) != 0) {
+        GTEST_SKIP() << "a copy of /dev/null cannot be made here (that needs root): " << std::strerror(errno);
+    }
+    PosixFiles files;
+    const auto error = ReplaceFile(device, kNew, files);
+    if (error == std::errc::permission_denied) GTEST_SKIP() << "the file system does not open devices (nodev)";
+    EXPECT_FALSE(error) << error.message();
+    EXPECT_TRUE(S_ISCHR(StatusOf(device).st_mode));
+    EXPECT_EQ(StatusOf(device).st_rdev, null.st_rdev);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"null"});
+}
+
+// A shell's >> hands over a descriptor that appends; /dev/stdout and its
+// like must write through it, not replace the file behind the shell's back.
+TEST(ReplaceFile, TheDescriptorsAShellHandsOverAreWrittenThrough) {
+    for (const std::string folderOfDescriptors : {"/dev/fd/", "/proc/self/fd/", "/dev/fd/../fd/"}) {
+        SCOPED_TRACE(folderOfDescriptors);
+        const TemporaryFolder folder;
+        const auto log = folder / "logg.txt";
+        WriteFile(log, kOld);
+        const auto inode = StatusOf(log).st_ino;
+        const int fd = ::open(log.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        PosixFiles files;
+        EXPECT_FALSE(ReplaceFile(folderOfDescriptors + std::to_string(fd), kNew, files));
+        ::close(fd);
+        EXPECT_EQ(ReadFile(log), kOld + kNew);
+        EXPECT_EQ(StatusOf(log).st_ino, inode);
+    }
+}
+
+TEST(ReplaceFile, APipeWithoutReaderIsAnErrorNotTheEnd) {
+    std::array<int, 2> ends{};
+    ASSERT_EQ(::pipe(ends.data()), 0);
+    ::close(ends[0]);
+    PosixFiles files;
+    EXPECT_EQ(ReplaceFile("/dev/fd/" + std::to_string(ends[1]), kNew, files), std::errc::broken_pipe);
+    ::close(ends[1]);
+}
+
+// Another user: nobody, whose ids no test file has by chance.
+constexpr uid_t kOther = 65534;
+constexpr gid_t kOtherGroup = 65534;
+
+// Saves as the given user, in a child process; the errno value it failed with, or 0.
+int ReplaceAs(uid_t user, gid_t group, const fs::path& target) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0) ::_exit(255);
+        PosixFiles files;
+        ::_exit(ReplaceFile(target, kNew, files).value());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(ReplaceFile, OwnersAndModesAsAShellUserExpectsThem) {
+    if (::geteuid() != 0) GTEST_SKIP() << "making files of another user and saving as one needs root";
+    enum class Who { Root, Other };
+    struct Case {
+        const char* what;
+        Who owner;
+        mode_t mode;
+        Who writer;
+        int error;
+        mode_t modeAfter;
+        bool replaced;  // a new file, not the old one rewritten
+    };
+    const std::vector<Case> cases = {
+        {"root keeps another user's owner, group and mode", Who::Other, 0640, Who::Root, 0, 0640, true},
+        {"setuid and setgid go", Who::Other, 06755, Who::Other, 0, 0755, true},
+        {"setuid and setgid go also for root", Who::Root, 06755, Who::Root, 0, 0755, true},
+        {"another user's file that may be written is written in place", Who::Root, 0666, Who::Other, 0, 0666, false},
+        {"a read-only file is refused", Who::Other, 0444, Who::Other, EACCES, 0444, false},
+        {"another user's file that may not be written is refused", Who::Root, 0644, Who::Other, EACCES, 0644, false},
+    };
+    for (const auto& [what, owner, mode, writer, error, modeAfter, replaced] : cases) {
+        SCOPED_TRACE(what);
+        const TemporaryFolder folder;
+        ::chmod(folder.path().c_str(), 0777);  // anyone may make files here
+        const auto target = folder / "rader.txt";
+        WriteFile(target, kOld);
+        const uid_t ownerId = owner == Who::Root ? 0 : kOther;
+        const gid_t groupId = owner == Who::Root ? 0 : kOtherGroup;
+        ASSERT_EQ(::chown(target.c_str(), ownerId, groupId), 0);
+        ::chmod(target.c_str(), mode);
+        const auto before = StatusOf(target);
+
+        EXPECT_EQ(writer == Who::Root ? ReplaceAs(0, 0, target) : ReplaceAs(kOther, kOtherGroup, target), error);
+        const auto after = StatusOf(target);
+        EXPECT_EQ(ReadFile(target), error == 0 ? kNew : kOld);
+        EXPECT_EQ(after.st_uid, ownerId);
+        EXPECT_EQ(after.st_gid, groupId);
+        EXPECT_EQ(after.st_mode & 07777, modeAfter);
+        EXPECT_EQ(after.st_ino != before.st_ino, replaced);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{"rader.txt"});
+    }
+}
+
+}  // namespace
+}  // namespace stenvik::cli::test
