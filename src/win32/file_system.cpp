@@ -6,9 +6,6 @@ namespace {
 
 class SystemFileSystem final : public FileSystem {
 public:
-    bool CreateTempFile(const char* folder, char* name) override {
-        return ::GetTempFileNameA(folder, "stv", 0, name) != 0;
-    }
     HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override {
         return ::CreateFileA(name, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     }
@@ -26,11 +23,11 @@ public:
     }
     bool Flush(HANDLE file) override { return ::FlushFileBuffers(file) != 0; }
     bool Close(HANDLE file) override { return ::CloseHandle(file) != 0; }
-    bool Replace(const char* target, const char* replacement) override {
-        return ::ReplaceFileA(target, replacement, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+    bool Replace(const char* target, const char* replacement, const char* backup) override {
+        return ::ReplaceFileA(target, replacement, backup, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
     }
     bool Move(const char* from, const char* to) override {
-        return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        return ::MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH) != 0;
     }
     bool Delete(const char* name) override { return ::DeleteFileA(name) != 0; }
     DWORD LastError() override { return ::GetLastError(); }

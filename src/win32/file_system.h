@@ -1,7 +1,8 @@
 #pragma once
 // The few Windows file calls that saving and loading make, behind one small
-// interface, so that a test can make any one of them fail and check that no
-// failure ever costs the user a file.
+// interface, so that a test can make any one of them fail, or leave the files
+// as a failing Windows would, and check that no failure ever costs the user
+// a file.
 
 #include <windows.h>
 
@@ -9,9 +10,6 @@ namespace stenvik::win32 {
 
 class FileSystem {
 public:
-    // Makes an empty file with a new name in `folder`; the name goes to
-    // `name` (MAX_PATH characters).
-    virtual bool CreateTempFile(const char* folder, char* name) = 0;
     // INVALID_HANDLE_VALUE on failure.
     virtual HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) = 0;
     virtual bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) = 0;
@@ -19,9 +17,11 @@ public:
     virtual bool Size(HANDLE file, LONGLONG& size) = 0;
     virtual bool Flush(HANDLE file) = 0;
     virtual bool Close(HANDLE file) = 0;
-    // Puts `replacement` in the place of the existing file `target` in one step.
-    virtual bool Replace(const char* target, const char* replacement) = 0;
-    // Moves `from` to `to`, replacing `to` if it exists, in one step.
+    // Puts `replacement` in the place of the existing file `target` in one
+    // step, the old file going to `backup`; on failure, LastError() says
+    // where each of the three files is (see ReplaceFile).
+    virtual bool Replace(const char* target, const char* replacement, const char* backup) = 0;
+    // Renames `from` to `to`, which must not exist yet.
     virtual bool Move(const char* from, const char* to) = 0;
     virtual bool Delete(const char* name) = 0;
     virtual DWORD LastError() = 0;

@@ -2,9 +2,17 @@
 
 #include <utility>
 
+#include "sibling_name.h"
+
 namespace stenvik::win32 {
 
 namespace {
+
+constexpr char kNewExtension[] = ".new";
+constexpr char kBackupExtension[] = ".bak";
+// An earlier failed save may have left its copies under the first names,
+// each perhaps the only copy of its text: they are never reused.
+constexpr int kMaxSiblings = 100;
 
 // An open file, closed on every path; Close() reports the outcome where it
 // matters, since a failed close can mean data that never reached the disk.
@@ -26,57 +34,91 @@ private:
     HANDLE _handle;
 };
 
-// A file that is removed again unless it is kept.
-class TempFile {
-public:
-    TempFile(FileSystem& files, const char* name) : _files(files), _name(name) {}
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    ~TempFile() {
-        if (!_kept) _files.Delete(_name);
-    }
-
-    void Keep() { _kept = true; }
-
-private:
-    FileSystem& _files;
-    const char* _name;
-    bool _kept = false;
+struct Sibling {
+    std::string name;
+    HANDLE handle = INVALID_HANDLE_VALUE;
 };
 
-// The folder of `fileName` with its trailing separator, or "." for a bare name.
-std::string FolderOf(std::string_view fileName) {
-    const auto separator = fileName.find_last_of("\\/");
-    if (separator == std::string_view::npos) return ".";
-    return std::string(fileName.substr(0, separator + 1));
+// A new, empty file beside `fileName` under the first free sibling name:
+// made only where no file is, so that nothing of the user's is overwritten.
+Sibling CreateSibling(const char* fileName, const char* extension, FileSystem& files) {
+    for (int index = 0; index < kMaxSiblings; ++index) {
+        Sibling sibling{SiblingName(fileName, index, extension)};
+        if (sibling.name.empty()) break;
+        sibling.handle = files.Open(sibling.name.c_str(), GENERIC_WRITE, 0, CREATE_NEW);
+        if (sibling.handle != INVALID_HANDLE_VALUE) return sibling;
+        const DWORD error = files.LastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    return {};
 }
 
-bool WriteWhole(const char* fileName, std::string_view text, FileSystem& files) {
-    OpenFile file(files, files.Open(fileName, GENERIC_WRITE, 0, TRUNCATE_EXISTING));
-    if (!file.IsOpen()) return false;
+bool WriteWhole(HANDLE handle, std::string_view text, FileSystem& files) {
+    OpenFile file(files, handle);
     const auto size = static_cast<DWORD>(text.size());
     DWORD written = 0;
     return files.Write(file.Handle(), text.data(), size, written) && written == size && files.Flush(file.Handle()) &&
            file.Close();
 }
 
+// The new text, complete under `fresh`, takes the place of `fileName`; the
+// old file, if any, goes to `backup` (reserved, empty) and is removed once
+// the new text is in place. When that fails, every file is left where
+// ReplaceFile's error says it is, and a copy is removed only when the file
+// still holds a complete text: what is not under `fileName` stays under
+// `fresh` or `backup`, to be found beside it.
+bool PutInPlace(const char* fileName, const char* fresh, const char* backup, FileSystem& files) {
+    if (files.Replace(fileName, fresh, backup)) {
+        files.Delete(backup);
+        return true;
+    }
+    switch (files.LastError()) {
+        case ERROR_FILE_NOT_FOUND: {
+            // Nothing to replace yet: the new file takes the free name. If it
+            // cannot, it is the only copy of the text and stays.
+            const bool moved = files.Move(fresh, fileName);
+            files.Delete(backup);
+            return moved;
+        }
+        case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+            // The old text is under `backup`, the new one under `fresh` and
+            // nothing under the file's name: the new one, or else the old one,
+            // takes it, and the other goes only then.
+            if (files.Move(fresh, fileName)) {
+                files.Delete(backup);
+                return true;
+            }
+            if (files.Move(backup, fileName)) files.Delete(fresh);
+            return false;
+        default:
+            // ERROR_UNABLE_TO_REMOVE_REPLACED, ERROR_UNABLE_TO_MOVE_REPLACEMENT
+            // (a backup name given) and every other failure: all three files
+            // are where they were, the old text under the file's name.
+            files.Delete(fresh);
+            files.Delete(backup);
+            return false;
+    }
+}
+
 }  // namespace
 
 bool WriteTextFile(const char* fileName, std::string_view text, FileSystem& files) {
     if (text.size() > MAXDWORD) return false;
-    char tempName[MAX_PATH] = {};
-    if (!files.CreateTempFile(FolderOf(fileName).c_str(), tempName)) return false;
-    TempFile temp(files, tempName);
-    if (!WriteWhole(tempName, text, files)) return false;
-    if (!files.Replace(fileName, tempName)) {
-        // Either there is no file to replace yet, or the old one is gone and
-        // the new one did not take its name: in both cases move it there.
-        const DWORD error = files.LastError();
-        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) return false;
-        if (!files.Move(tempName, fileName)) return false;
+    const auto fresh = CreateSibling(fileName, kNewExtension, files);
+    if (fresh.handle == INVALID_HANDLE_VALUE) return false;
+    if (!WriteWhole(fresh.handle, text, files)) {
+        files.Delete(fresh.name.c_str());
+        return false;
     }
-    temp.Keep();
-    return true;
+    // ReplaceFile overwrites a backup file: the name is taken first, so that
+    // it is never one of the user's.
+    const auto backup = CreateSibling(fileName, kBackupExtension, files);
+    if (backup.handle == INVALID_HANDLE_VALUE) {
+        files.Delete(fresh.name.c_str());
+        return false;
+    }
+    files.Close(backup.handle);
+    return PutInPlace(fileName, fresh.name.c_str(), backup.name.c_str(), files);
 }
 
 std::optional<std::string> ReadTextFile(const char* fileName, FileSystem& files) {

@@ -15,10 +15,13 @@ namespace stenvik::win32 {
 // the terminating zero that setting it needs.
 inline constexpr LONGLONG kMaxTextFileSize = INT_MAX - 1;
 
-// Puts `text` into the file `fileName` so that, whatever fails on the way,
-// the file holds either its former content or all of `text`: the text goes
-// to a new file in the same folder, which then takes the file's place in
-// one step. False, with nothing changed, on any failure.
+// Puts `text` into the file `fileName`: the text goes to a new file beside
+// it ("NAME.new"), which then takes the file's place in one step, the old
+// file passing through "NAME.bak". True only when `fileName` holds `text`.
+// Whatever fails, no file of the user's is overwritten and one complete copy,
+// old or new, survives: under `fileName` (then nothing else is left), or,
+// when Windows failed halfway, under the ".new" or ".bak" name, or the same
+// with a number (".1.new") where an earlier save left its copy.
 bool WriteTextFile(const char* fileName, std::string_view text, FileSystem& files);
 
 // The whole content of `fileName`; nothing when it cannot be read in full or
