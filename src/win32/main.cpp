@@ -11,6 +11,11 @@
 using namespace stenvik;
 
 int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR /*cmdParam*/, int /*cmdShow*/) {
+    // DLLs loaded from here on come from the system folder only, never from
+    // beside the program (a Downloads folder, say), where anyone may have
+    // put one under a system DLL's name. The imports, loaded before this,
+    // are system DLLs only.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     win32::TheInstance = hInst;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&classes);
