@@ -34,12 +34,13 @@ void AddSure(CLI::App& command, Options& options) {
 
 void AddSeed(CLI::App& command, Options& options) {
     AddValue(command, "--seed", options.seed, "N",
-             "Seed the generator with N (signed 32-bit):\nsame seed, same rows, e.g. --seed 1");
+             "Seed the generator with N (signed 32-bit):\nsame seed, same rows, e.g. --seed 1;\nwithout it, rows of "
+             "this run's own");
 }
 
 void AddOutput(CLI::App& command, Options& options) {
     auto* output = AddValue(command, "--output", options.output, "FILE",
-                            "Save to FILE as SPARA raderna does,\ne.g. --output rader.txt");
+                            "Save to FILE as SPARA raderna does (- for\nstandard output), e.g. --output rader.txt");
     command.add_flag("--raw", options.raw, "Print the bytes SPARA raderna would save,\ne.g. --raw > rader.txt")
         ->excludes(output);
 }
@@ -49,9 +50,11 @@ Controller as the window, from a freshly opened dialog, click by click.
 
 The text goes to standard output in UTF-8 with LF line breaks. --raw prints
 instead the bytes "SPARA raderna" saves (Windows-1252, CRLF, nothing added);
---output FILE saves them to FILE, which is replaced only once the new text is
-completely written. Exit codes: 0 done, 1 a system the choices do not fit or
-a file not written, 2 a bad argument.)";
+--output FILE saves them to FILE as a shell's > would, except that a regular
+file is replaced only once the new text is completely written, keeping its
+owner and mode; --output - prints them. Without --seed every run draws rows
+of its own. Exit codes: 0 done, 1 a system the choices do not fit or a file
+not written, 2 a bad argument.)";
 
 constexpr const char* kExamples = R"(
 Examples:

@@ -179,22 +179,28 @@ TEST(ReplaceFile, OwnersAndModesAsAShellUserExpectsThem) {
         Who owner;
         mode_t mode;
         Who writer;
+        mode_t folderMode;
         int error;
         mode_t modeAfter;
         bool replaced;  // a new file, not the old one rewritten
     };
     const std::vector<Case> cases = {
-        {"root keeps another user's owner, group and mode", Who::Other, 0640, Who::Root, 0, 0640, true},
-        {"setuid and setgid go", Who::Other, 06755, Who::Other, 0, 0755, true},
-        {"setuid and setgid go also for root", Who::Root, 06755, Who::Root, 0, 0755, true},
-        {"another user's file that may be written is written in place", Who::Root, 0666, Who::Other, 0, 0666, false},
-        {"a read-only file is refused", Who::Other, 0444, Who::Other, EACCES, 0444, false},
-        {"another user's file that may not be written is refused", Who::Root, 0644, Who::Other, EACCES, 0644, false},
+        {"root keeps another user's owner, group and mode", Who::Other, 0640, Who::Root, 0777, 0, 0640, true},
+        {"setuid and setgid go", Who::Other, 06755, Who::Other, 0777, 0, 0755, true},
+        {"setuid and setgid go also for root", Who::Root, 06755, Who::Root, 0777, 0, 0755, true},
+        {"another user's file that may be written is written in place", Who::Root, 0666, Who::Other, 0777, 0, 0666,
+         false},
+        {"a read-only file is refused", Who::Other, 0444, Who::Other, 0777, EACCES, 0444, false},
+        {"another user's file that may not be written is refused", Who::Root, 0644, Who::Other, 0777, EACCES, 0644,
+         false},
+        // Written in place it could be lost half-way; it is never replaced.
+        {"a file in a folder that may not be written in is refused", Who::Other, 0644, Who::Other, 0755, EACCES, 0644,
+         false},
     };
-    for (const auto& [what, owner, mode, writer, error, modeAfter, replaced] : cases) {
+    for (const auto& [what, owner, mode, writer, folderMode, error, modeAfter, replaced] : cases) {
         SCOPED_TRACE(what);
         const TemporaryFolder folder;
-        ::chmod(folder.path().c_str(), 0777);  // anyone may make files here
+        ::chmod(folder.path().c_str(), folderMode);
         const auto target = folder / "rader.txt";
         WriteFile(target, kOld);
         const uid_t ownerId = owner == Who::Root ? 0 : kOther;

@@ -139,40 +139,49 @@ TEST(ReplaceFile, ANewFileGetsTheModeTheUmaskLeaves) {
 }
 
 TEST(ReplaceFile, EveryFailingCallLeavesTheOldFileOrTheNewOneAndNoTemporary) {
+    enum class Target { Existing, Missing, DanglingLink };
     struct Case {
-        bool targetExists;
+        const char* what;
+        Target target;
         bool unnamedFiles;
         int failingCalls;  // each of them makes the save fail
     };
     const std::vector<Case> cases = {
         // Open the target and the new file, owner, mode, write, fsync, link, close, rename.
-        {true, true, 9},
-        {true, false, 8},  // no link
+        {"replacing", Target::Existing, true, 9},
+        {"replacing without unnamed files", Target::Existing, false, 8},  // no link
         // Open the target, the new file, write, fsync, link (or close) and close (or rename).
-        {false, true, 6},
-        {false, false, 6},
+        {"creating", Target::Missing, true, 6},
+        {"creating without unnamed files", Target::Missing, false, 6},
+        // Open the link, open it creating the file it names, then as when replacing.
+        {"creating through a dangling link", Target::DanglingLink, true, 10},
     };
-    for (const auto& [targetExists, unnamedFiles, failingCalls] : cases) {
-        SCOPED_TRACE(std::string(targetExists ? "replacing" : "creating") +
-                     (unnamedFiles ? " with unnamed files" : " with named temporary files"));
+    for (const auto& [what, target, unnamedFiles, failingCalls] : cases) {
+        SCOPED_TRACE(what);
         int failures = 0;
         for (int failAt = 1;; ++failAt) {
             SCOPED_TRACE("failing call " + std::to_string(failAt));
             const TemporaryFolder folder;
-            const auto target = folder / "rader.txt";
-            if (targetExists) WriteFile(target, kOld);
+            const auto file = folder / "rader.txt";
+            if (target == Target::Existing) WriteFile(file, kOld);
+            if (target == Target::DanglingLink) std::filesystem::create_symlink("rader.txt", folder / "senaste.txt");
             FailingFiles files(failAt, unnamedFiles);
-            const auto error = ReplaceFile(target, kNew, files);
+            const auto error = ReplaceFile(target == Target::DanglingLink ? folder / "senaste.txt" : file, kNew, files);
             if (!files.Injected()) {
                 EXPECT_FALSE(error);
-                EXPECT_EQ(ReadFile(target), kNew);
+                EXPECT_EQ(ReadFile(file), kNew);
                 break;
             }
             failures += error ? 1 : 0;
-            const bool hasFile = targetExists || !error;
-            EXPECT_EQ(folder.Names(), hasFile ? std::vector<std::string>{"rader.txt"} : std::vector<std::string>{});
+            const bool hasFile = target == Target::Existing || !error;
+            std::vector<std::string> names;
+            if (hasFile) names.push_back("rader.txt");
+            if (target == Target::DanglingLink) names.push_back("senaste.txt");
+            auto found = folder.Names();
+            std::sort(found.begin(), found.end());
+            EXPECT_EQ(found, names);
             if (hasFile) {
-                EXPECT_EQ(ReadFile(target), error ? kOld : kNew);
+                EXPECT_EQ(ReadFile(file), error ? kOld : kNew);
             }
         }
         EXPECT_EQ(failures, failingCalls);
