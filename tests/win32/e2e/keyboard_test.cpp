@@ -38,6 +38,21 @@ TEST_F(StenvikTest, EnterInTheRowsBoxStartsANewLine) {
     EXPECT_EQ(program.Rows(), "ab\r\n");
 }
 
+// A busy program takes the key only after Flush has posted its marker: the
+// key's character then comes behind the marker, and Flush waits for it too.
+TEST_F(StenvikTest, EnterInTheRowsBoxTakenLateStillStartsANewLine) {
+    const HWND rows = program.Control(rc::kRowsBox);
+    program.SetRows("ab");
+    program.FocusControl(rc::kRowsBox);
+    ::SendMessageA(rows, EM_SETSEL, 2, 2);
+    program.WhilePaused([&] {
+        program.PostKey(rows, VK_RETURN);
+        program.PostMarker();
+    });
+    program.WaitForMarker();
+    EXPECT_EQ(program.Rows(), "ab\r\n");
+}
+
 TEST_F(StenvikTest, TabStopsAtTheRowsBoxAndTheVisibleButtonsOnly) {
     program.Click(rc::kEnkelrader);
     program.Click(rc::kGenerate);

@@ -42,6 +42,15 @@ HWND FindDialog(DWORD processId) {
     return search.found;
 }
 
+// The marker of Flush is the rows box's text limit, which nothing else
+// changes: not a key, whose characters the program posts behind the marker
+// while it handles the key, nor what a test does to the text or the selection.
+void WaitForLimit(HWND rows, WPARAM limit) {
+    const bool handled =
+        WaitUntil([&] { return !::IsWindow(rows) || static_cast<WPARAM>(Send(rows, EM_GETLIMITTEXT)) == limit; });
+    if (!handled) throw std::runtime_error("the program did not handle its messages");
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -113,6 +122,7 @@ RunningStenvik::RunningStenvik() {
     // The window can be found before its controls are made, and it shows only
     // once they are all initialised: wait for both.
     WaitUntil([this] { return (_dialog = FindDialog(_process.dwProcessId)) != nullptr; });
+    if (_dialog != nullptr) _rowsLimit = static_cast<WPARAM>(Send(Control(rc::kRowsBox), EM_GETLIMITTEXT));
 }
 
 RunningStenvik::~RunningStenvik() {
@@ -149,20 +159,31 @@ void RunningStenvik::PostKey(HWND window, UINT key) {
     ::PostMessageA(window, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
 }
 
-void RunningStenvik::Flush() {
-    // A selection posted to the rows box shows when the queue has got that
-    // far; twice, so that whatever the first round posted is handled too.
+void RunningStenvik::PostMarker() { ::PostMessageA(Control(rc::kRowsBox), EM_SETLIMITTEXT, _rowsLimit - 1, 0); }
+
+void RunningStenvik::WaitForMarker() {
+    // Once the marker shows, the limit goes back in a second round, so that
+    // whatever the program posted while handling the first (the characters
+    // of a key) is handled too.
     const HWND rows = Control(rc::kRowsBox);
-    for (const int end : {1, 0}) {
-        ::PostMessageA(rows, EM_SETSEL, 0, end);
-        const bool handled = WaitUntil([&] {
-            if (!::IsWindow(rows)) return true;
-            DWORD start = 1, stop = 1;
-            Send(rows, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&stop));
-            return start == 0 && static_cast<int>(stop) == end;
-        });
-        if (!handled) throw std::runtime_error("the program did not handle its messages");
-    }
+    WaitForLimit(rows, _rowsLimit - 1);
+    ::PostMessageA(rows, EM_SETLIMITTEXT, _rowsLimit, 0);
+    WaitForLimit(rows, _rowsLimit);
+}
+
+void RunningStenvik::Flush() {
+    PostMarker();
+    WaitForMarker();
+}
+
+void RunningStenvik::WhilePaused(const std::function<void()>& action) {
+    if (::SuspendThread(_process.hThread) == static_cast<DWORD>(-1))
+        throw std::runtime_error("cannot pause the program");
+    struct Resume {
+        HANDLE thread;
+        ~Resume() { ::ResumeThread(thread); }
+    } resume{_process.hThread};
+    action();
 }
 
 HWND RunningStenvik::Focus() const {

@@ -52,8 +52,16 @@ public:
 
     // A key pressed and released on `window`, as the keyboard delivers it.
     void PostKey(HWND window, UINT key);
-    // Returns once every message posted to the program before has been handled.
+    // Returns once every message posted to the program before has been
+    // handled, and what the program posted while handling them.
     void Flush();
+    // Flush in two steps, for a test that posts the marker while the program
+    // is paused: then the characters of a key posted before go behind it.
+    void PostMarker();
+    void WaitForMarker();
+    // Runs `action` while the program's window thread is stopped, as a
+    // program busy elsewhere would be: what `action` posts waits in its queue.
+    void WhilePaused(const std::function<void()>& action);
     // The control that has the keyboard focus in the program.
     HWND Focus() const;
     void FocusControl(int id);
@@ -65,6 +73,7 @@ public:
 private:
     PROCESS_INFORMATION _process{};
     HWND _dialog = nullptr;
+    WPARAM _rowsLimit = 0;  // the rows box's own text limit; Flush's marker is one less
 };
 
 }  // namespace stenvik::win32::tests

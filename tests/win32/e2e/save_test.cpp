@@ -36,6 +36,16 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); })) << "the save dialog stayed open";
     }
 
+    // True once the program's save has ended: the folder holds `name` alone,
+    // with `size` bytes. Seen without opening the file, since a reader that
+    // has it open makes the program's replacing of it fail.
+    bool SavedAs(const std::string& name, std::size_t size) const {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        return folder.Files() == std::set<std::string>{name} &&
+               ::GetFileAttributesExA(folder.Path(name).c_str(), GetFileExInfoStandard, &data) &&
+               (ULONGLONG{data.nFileSizeHigh} << 32 | data.nFileSizeLow) == size;
+    }
+
     static HWND FileNameBox(HWND dialog) {
         // The name box of the explorer-style dialog: a combo box on newer
         // systems, an edit control on older ones.
@@ -57,8 +67,8 @@ TEST_F(SaveTest, SavesTheRowsBoxByteForByte) {
 
     SaveAs(path);
 
-    ASSERT_TRUE(WaitUntil([&] { return Contents(path) == rows; })) << Contents(path);
-    EXPECT_EQ(folder.Files(), std::set<std::string>{"rader.txt"});
+    ASSERT_TRUE(WaitUntil([&] { return SavedAs("rader.txt", rows.size()); }));
+    EXPECT_EQ(Contents(path), rows);
 }
 
 TEST_F(SaveTest, AddsTheExtensionToANameWithout) {
@@ -69,7 +79,8 @@ TEST_F(SaveTest, AddsTheExtensionToANameWithout) {
 
     SaveAs(folder.Path("rader"));
 
-    EXPECT_TRUE(WaitUntil([&] { return Contents(folder.Path("rader.txt")) == rows; }));
+    ASSERT_TRUE(WaitUntil([&] { return SavedAs("rader.txt", rows.size()); }));
+    EXPECT_EQ(Contents(folder.Path("rader.txt")), rows);
 }
 
 TEST_F(SaveTest, ReplacesAnExistingFileAfterAsking) {
@@ -81,8 +92,8 @@ TEST_F(SaveTest, ReplacesAnExistingFileAfterAsking) {
 
     SaveAs(path, true);
 
-    EXPECT_TRUE(WaitUntil([&] { return Contents(path) == rows; })) << Contents(path);
-    EXPECT_EQ(folder.Files(), std::set<std::string>{"rader.txt"});
+    ASSERT_TRUE(WaitUntil([&] { return SavedAs("rader.txt", rows.size()); }));
+    EXPECT_EQ(Contents(path), rows);
 }
 
 TEST_F(SaveTest, AnEmptyRowsBoxFailsAndLeavesTheOldFile) {
