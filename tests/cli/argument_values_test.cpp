@@ -113,17 +113,6 @@ TEST(ShownText, PrintableUtf8StaysTheRestIsEscapedAndLongTextsEnd) {
     EXPECT_EQ(Quoted("a\tb"), "\"a\\tb\"");
 }
 
-TEST(ShownText, TheParsersMessagesShowEachArgument) {
-    const std::vector<const char*> args = {"stenvik-cli", "rows", "--bogus=\x1b", "x\ny"};
-    EXPECT_EQ(WithArgumentsShown("not expected: --bogus=\x1b x\ny\n", args), "not expected: --bogus=\\x1b x\\ny\\n");
-}
-
-TEST(ArgumentValues, OutputFilesThatLookLikeOptionsAreRefused) {
-    EXPECT_EQ(ParseOutputFile("rader.txt"), "rader.txt");
-    EXPECT_EQ(ParseOutputFile("./-x"), "./-x");
-    for (const char* bad : {"", "-x", "--upload", "--"}) EXPECT_THROW(ParseOutputFile(bad), BadArgument) << bad;
-}
-
 TEST(UserClicks, RowsClickAsAUserInTheWindowWould) {
     EXPECT_EQ(UserClicks(RowsRequest{}), (std::vector<Event>{Click{1001}, Click{1007}}));
 
