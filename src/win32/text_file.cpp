@@ -117,6 +117,7 @@ bool WriteTextFile(const char* fileName, std::string_view text, FileSystem& file
         files.Delete(fresh.name.c_str());
         return false;
     }
+    // Empty, and only a name: a failed close loses nothing.
     files.Close(backup.handle);
     return PutInPlace(fileName, fresh.name.c_str(), backup.name.c_str(), files);
 }
