@@ -1,13 +1,36 @@
 #include "file_system.h"
 
+#include <string_view>
+
 namespace stenvik::win32 {
 
 namespace {
 
+// Names come from the "A" functions, in the system's code page.
+std::wstring Widen(std::string_view text) {
+    if (text.empty()) return {};
+    const auto length = static_cast<int>(text.size());
+    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), size);
+    return wide;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    const DWORD length = ::GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
+
 class SystemFileSystem final : public FileSystem {
 public:
     HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override {
-        return ::CreateFileA(name, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return ::CreateFileW(SystemPath(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
     }
     bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override {
         return ::WriteFile(file, data, size, &written, nullptr) != 0;
@@ -24,12 +47,18 @@ public:
     bool Flush(HANDLE file) override { return ::FlushFileBuffers(file) != 0; }
     bool Close(HANDLE file) override { return ::CloseHandle(file) != 0; }
     bool Replace(const char* target, const char* replacement, const char* backup) override {
-        return ::ReplaceFileA(target, replacement, backup, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+        return ::ReplaceFileW(SystemPath(target).c_str(), SystemPath(replacement).c_str(), SystemPath(backup).c_str(),
+                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
     }
     bool Move(const char* from, const char* to) override {
-        return ::MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH) != 0;
+        return ::MoveFileExW(SystemPath(from).c_str(), SystemPath(to).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
     }
-    bool Delete(const char* name) override { return ::DeleteFileA(name) != 0; }
+    bool Delete(const char* name) override { return ::DeleteFileW(SystemPath(name).c_str()) != 0; }
+    Presence Find(const char* name) override {
+        if (::GetFileAttributesW(SystemPath(name).c_str()) != INVALID_FILE_ATTRIBUTES) return Presence::Present;
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Presence::Absent : Presence::Unknown;
+    }
     DWORD LastError() override { return ::GetLastError(); }
 };
 
@@ -38,6 +67,16 @@ public:
 FileSystem& SystemFiles() {
     static SystemFileSystem files;
     return files;
+}
+
+std::wstring SystemPath(const char* name) {
+    const std::wstring path = Widen(name);
+    if (path.size() < MAX_PATH) return path;
+    const std::wstring full = FullPath(path);
+    constexpr std::wstring_view kExtended = L"\\\\?\\";
+    if (full.starts_with(kExtended)) return full;
+    if (full.starts_with(L"\\\\")) return std::wstring(kExtended) + L"UNC\\" + full.substr(2);
+    return std::wstring(kExtended) + full;
 }
 
 }  // namespace stenvik::win32

@@ -8,11 +8,11 @@
 
 namespace stenvik::win32 {
 
-// `fileName` followed by ".INDEX" (for an INDEX above 0) and `extension`.
-// When that is too long for the "A" functions (MAX_PATH) or for one name in
-// a folder (255 characters), the file's own name is cut short before the
-// additions, keeping its folder and as many of its first characters as fit.
-// Empty when not one character of it fits.
-std::string SiblingName(const char* fileName, int index, std::string_view extension);
+// `fileName` followed by ".NUMBER" (for a NUMBER above 0) and `extension`.
+// One name in a folder holds at most 255 characters: where the additions
+// would pass that, the file's own name is cut short before them, keeping its
+// folder and as many of its first characters as fit. (The whole path may
+// grow past MAX_PATH: SystemPath takes care of that.)
+std::string SiblingName(const char* fileName, int number, std::string_view extension);
 
 }  // namespace stenvik::win32

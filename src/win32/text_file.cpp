@@ -8,11 +8,9 @@ namespace stenvik::win32 {
 
 namespace {
 
-constexpr char kNewExtension[] = ".new";
-constexpr char kBackupExtension[] = ".bak";
-// An earlier failed save may have left its copies under the first names,
-// each perhaps the only copy of its text: they are never reused.
-constexpr int kMaxSiblings = 100;
+// How many of "NAME.new", "NAME.1.new", ... "NAME.99.new" a save tries
+// before it gives up.
+constexpr int kDerivedNames = 100;
 
 // An open file, closed on every path; Close() reports the outcome where it
 // matters, since a failed close can mean data that never reached the disk.
@@ -34,26 +32,8 @@ private:
     HANDLE _handle;
 };
 
-struct Sibling {
-    std::string name;
-    HANDLE handle = INVALID_HANDLE_VALUE;
-};
-
-// A new, empty file beside `fileName` under the first free sibling name:
-// made only where no file is, so that nothing of the user's is overwritten.
-Sibling CreateSibling(const char* fileName, const char* extension, FileSystem& files) {
-    for (int index = 0; index < kMaxSiblings; ++index) {
-        Sibling sibling{SiblingName(fileName, index, extension)};
-        if (sibling.name.empty()) break;
-        sibling.handle = files.Open(sibling.name.c_str(), GENERIC_WRITE, 0, CREATE_NEW);
-        if (sibling.handle != INVALID_HANDLE_VALUE) return sibling;
-        const DWORD error = files.LastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
-    }
-    return {};
-}
-
-bool WriteWhole(HANDLE handle, std::string_view text, FileSystem& files) {
+// Writes all of `text` into the open file and closes it.
+bool WriteAll(HANDLE handle, std::string_view text, FileSystem& files) {
     OpenFile file(files, handle);
     const auto size = static_cast<DWORD>(text.size());
     DWORD written = 0;
@@ -61,65 +41,111 @@ bool WriteWhole(HANDLE handle, std::string_view text, FileSystem& files) {
            file.Close();
 }
 
-// The new text, complete under `fresh`, takes the place of `fileName`; the
-// old file, if any, goes to `backup` (reserved, empty) and is removed once
-// the new text is in place. When that fails, every file is left where
-// ReplaceFile's error says it is, and a copy is removed only when the file
-// still holds a complete text: what is not under `fileName` stays under
-// `fresh` or `backup`, to be found beside it.
-bool PutInPlace(const char* fileName, const char* fresh, const char* backup, FileSystem& files) {
-    if (files.Replace(fileName, fresh, backup)) {
-        files.Delete(backup);
-        return true;
-    }
-    switch (files.LastError()) {
-        case ERROR_FILE_NOT_FOUND: {
-            // Nothing to replace yet: the new file takes the free name. If it
-            // cannot, it is the only copy of the text and stays.
-            const bool moved = files.Move(fresh, fileName);
-            files.Delete(backup);
-            return moved;
+// A complete copy of `text` in a new file beside `fileName`, made without
+// touching any file that exists; its name, or nothing when it could not be
+// written in full (and then nothing is left of it).
+std::optional<std::string> WriteNewCopy(const char* fileName, std::string_view text, FileSystem& files) {
+    for (int number = 0; number < kDerivedNames; ++number) {
+        auto name = SiblingName(fileName, number, ".new");
+        const HANDLE handle = files.Open(name.c_str(), GENERIC_WRITE, 0, CREATE_NEW);
+        if (handle == INVALID_HANDLE_VALUE) {
+            const DWORD error = files.LastError();
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+            return std::nullopt;
         }
-        case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
-            // The old text is under `backup`, the new one under `fresh` and
-            // nothing under the file's name: the new one, or else the old one,
-            // takes it, and the other goes only then.
-            if (files.Move(fresh, fileName)) {
-                files.Delete(backup);
-                return true;
-            }
-            if (files.Move(backup, fileName)) files.Delete(fresh);
-            return false;
-        default:
-            // ERROR_UNABLE_TO_REMOVE_REPLACED, ERROR_UNABLE_TO_MOVE_REPLACEMENT
-            // (a backup name given) and every other failure: all three files
-            // are where they were, the old text under the file's name.
-            files.Delete(fresh);
-            files.Delete(backup);
-            return false;
+        if (WriteAll(handle, text, files)) return name;
+        files.Delete(name.c_str());
+        return std::nullopt;
     }
+    return std::nullopt;
 }
+
+// A name beside `fileName` that nothing has: the replaced file's backup
+// takes it, and a backup overwrites whatever has its name.
+std::optional<std::string> FreeName(const char* fileName, const char* extension, FileSystem& files) {
+    for (int number = 0; number < kDerivedNames; ++number) {
+        auto name = SiblingName(fileName, number, extension);
+        if (files.Find(name.c_str()) == Presence::Absent) return name;
+    }
+    return std::nullopt;
+}
+
+// Where the old text is once replacing the file has failed; the new text
+// is in the new copy in every case.
+enum class OldText { InTarget, InBackup, Nowhere, Unknown };
+
+OldText Where(Presence target, Presence backup) {
+    if (target == Presence::Present) return OldText::InTarget;
+    if (target == Presence::Unknown || backup == Presence::Unknown) return OldText::Unknown;
+    return backup == Presence::Present ? OldText::InBackup : OldText::Nowhere;
+}
+
+class Save {
+public:
+    Save(const char* target, std::string newCopy, FileSystem& files)
+        : _target(target), _newCopy(std::move(newCopy)), _files(files) {}
+
+    bool Run() {
+        const auto backup = FreeName(_target, ".bak", _files);
+        if (!backup) {
+            // No safe replacement without a name for the old file: nothing
+            // has changed, and the new copy goes unless it is the only one.
+            if (_files.Find(_target) == Presence::Present) _files.Delete(_newCopy.c_str());
+            return false;
+        }
+        if (_files.Replace(_target, _newCopy.c_str(), backup->c_str())) {
+            // The old text is no longer wanted; if it stays, it stays whole.
+            _files.Delete(backup->c_str());
+            return true;
+        }
+        return Recover(AfterFailedReplace(_files.LastError(), *backup), *backup);
+    }
+
+private:
+    // Where ReplaceFile leaves the files, given a backup name, after each
+    // failure it documents; after any other, where they are found.
+    OldText AfterFailedReplace(DWORD error, const std::string& backup) {
+        switch (error) {
+            case ERROR_UNABLE_TO_REMOVE_REPLACED:
+            case ERROR_UNABLE_TO_MOVE_REPLACEMENT: return OldText::InTarget;
+            case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2: return OldText::InBackup;
+            case ERROR_FILE_NOT_FOUND: return OldText::Nowhere;  // no file of that name yet
+            default: {
+                const Presence target = _files.Find(_target);
+                return Where(target, target == Presence::Absent ? _files.Find(backup.c_str()) : Presence::Unknown);
+            }
+        }
+    }
+
+    // Puts the new copy in the file's place if it can, and removes a copy
+    // only while another complete one stays: the user never loses both.
+    bool Recover(OldText old, const std::string& backup) {
+        switch (old) {
+            case OldText::InTarget: _files.Delete(_newCopy.c_str()); return false;
+            case OldText::InBackup:
+                if (_files.Move(_newCopy.c_str(), _target)) {
+                    _files.Delete(backup.c_str());
+                    return true;
+                }
+                if (_files.Move(backup.c_str(), _target)) _files.Delete(_newCopy.c_str());
+                return false;
+            case OldText::Nowhere: return _files.Move(_newCopy.c_str(), _target);
+            case OldText::Unknown: return false;
+        }
+        return false;
+    }
+
+    const char* _target;
+    std::string _newCopy;
+    FileSystem& _files;
+};
 
 }  // namespace
 
 bool WriteTextFile(const char* fileName, std::string_view text, FileSystem& files) {
     if (text.size() > MAXDWORD) return false;
-    const auto fresh = CreateSibling(fileName, kNewExtension, files);
-    if (fresh.handle == INVALID_HANDLE_VALUE) return false;
-    if (!WriteWhole(fresh.handle, text, files)) {
-        files.Delete(fresh.name.c_str());
-        return false;
-    }
-    // ReplaceFile overwrites a backup file: the name is taken first, so that
-    // it is never one of the user's.
-    const auto backup = CreateSibling(fileName, kBackupExtension, files);
-    if (backup.handle == INVALID_HANDLE_VALUE) {
-        files.Delete(fresh.name.c_str());
-        return false;
-    }
-    // Empty, and only a name: a failed close loses nothing.
-    files.Close(backup.handle);
-    return PutInPlace(fileName, fresh.name.c_str(), backup.name.c_str(), files);
+    auto newCopy = WriteNewCopy(fileName, text, files);
+    return newCopy && Save(fileName, std::move(*newCopy), files).Run();
 }
 
 std::optional<std::string> ReadTextFile(const char* fileName, FileSystem& files) {

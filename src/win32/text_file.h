@@ -16,12 +16,13 @@ namespace stenvik::win32 {
 inline constexpr LONGLONG kMaxTextFileSize = INT_MAX - 1;
 
 // Puts `text` into the file `fileName`: the text goes to a new file beside
-// it ("NAME.new"), which then takes the file's place in one step, the old
-// file passing through "NAME.bak". True only when `fileName` holds `text`.
-// Whatever fails, no file of the user's is overwritten and one complete copy,
-// old or new, survives: under `fileName` (then nothing else is left), or,
-// when Windows failed halfway, under the ".new" or ".bak" name, or the same
-// with a number (".1.new") where an earlier save left its copy.
+// it, "NAME.new", which then takes the file's place in one step, the old
+// file passing through "NAME.bak" on its way out. True only when `fileName`
+// holds `text`. Whatever fails, no other file of the user's is overwritten
+// (a taken name gives way to "NAME.1.new", "NAME.2.bak", ...) and one
+// complete copy, old or new, survives: normally under `fileName`, with
+// nothing left beside it; when Windows fails halfway, the new or the old
+// text may be left under its derived name instead.
 bool WriteTextFile(const char* fileName, std::string_view text, FileSystem& files);
 
 // The whole content of `fileName`; nothing when it cannot be read in full or

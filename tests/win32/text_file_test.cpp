@@ -1,7 +1,9 @@
 // Saving and loading under failure: every system call of a save is made to
-// fail in turn, after every outcome ReplaceFile documents, and after each
-// run one complete copy, old or new, must be left under the file's name or
-// one derived from it, with nothing else beside it.
+// fail in turn, and every outcome ReplaceFile documents is played through
+// with the calls after it failing too. After each run one complete copy,
+// old or new, is left under the file's name or one derived from it, nothing
+// else is left beside it, and the save is reported done only when the file
+// holds the new text.
 
 #include "text_file.h"
 
@@ -10,120 +12,35 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "faulty_files.h"
 #include "scratch_folder.h"
 
 namespace stenvik::win32 {
 namespace {
 
 using tests::Contents;
+using tests::FaultyFiles;
 using tests::Put;
+using tests::RealFiles;
 using tests::ScratchFolder;
-
-// The real file system; the fakes below change only what they are about.
-class RealFiles : public FileSystem {
-public:
-    HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override {
-        return real.Open(name, access, share, disposition);
-    }
-    bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override {
-        return real.Write(file, data, size, written);
-    }
-    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override { return real.Read(file, data, size, read); }
-    bool Size(HANDLE file, LONGLONG& size) override { return real.Size(file, size); }
-    bool Flush(HANDLE file) override { return real.Flush(file); }
-    bool Close(HANDLE file) override { return real.Close(file); }
-    bool Replace(const char* target, const char* replacement, const char* backup) override {
-        return real.Replace(target, replacement, backup);
-    }
-    bool Move(const char* from, const char* to) override { return real.Move(from, to); }
-    bool Delete(const char* name) override { return real.Delete(name); }
-    DWORD LastError() override { return real.LastError(); }
-
-protected:
-    ~RealFiles() = default;
-
-    FileSystem& real = SystemFiles();
-};
-
-// Call number `failAt` fails. A failing close or flush still happens
-// underneath, as a real one that reports an error after the fact; every
-// other failing call does nothing. Replace fails with `replaceError`
-// (unless it is 0), leaving the files as Windows documents for that error.
-class FaultyFiles final : public RealFiles {
-public:
-    FaultyFiles(int failAt, DWORD replaceError = 0) : _failAt(failAt), _replaceError(replaceError) {}
-
-    bool injected = false;
-    bool deleteFailed = false;
-
-    HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override {
-        return Fails() ? INVALID_HANDLE_VALUE : real.Open(name, access, share, disposition);
-    }
-    bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override {
-        return !Fails() && real.Write(file, data, size, written);
-    }
-    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override {
-        return !Fails() && real.Read(file, data, size, read);
-    }
-    bool Size(HANDLE file, LONGLONG& size) override { return !Fails() && real.Size(file, size); }
-    bool Flush(HANDLE file) override {
-        const bool fails = Fails();
-        return real.Flush(file) && !fails;
-    }
-    bool Close(HANDLE file) override {
-        const bool fails = Fails();
-        return real.Close(file) && !fails;
-    }
-    bool Replace(const char* target, const char* replacement, const char* backup) override {
-        if (Fails()) return false;
-        if (_replaceError == 0) return real.Replace(target, replacement, backup);
-        // The old file has gone to the backup name and the new one could not
-        // follow it; after the other errors all three are where they were.
-        if (_replaceError == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-            ::MoveFileExA(target, backup, MOVEFILE_REPLACE_EXISTING);
-        }
-        ::SetLastError(_replaceError);
-        return false;
-    }
-    bool Move(const char* from, const char* to) override { return !Fails() && real.Move(from, to); }
-    bool Delete(const char* name) override {
-        if (!Fails()) return real.Delete(name);
-        deleteFailed = true;
-        return false;
-    }
-
-private:
-    bool Fails() {
-        if (++_calls != _failAt) return false;
-        injected = true;
-        ::SetLastError(ERROR_ACCESS_DENIED);
-        return true;
-    }
-
-    int _failAt;
-    DWORD _replaceError;
-    int _calls = 0;
-};
-
-// Writes or reads one byte less than asked, and says so.
-class ShortFiles final : public RealFiles {
-public:
-    bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override {
-        return real.Write(file, data, size - 1, written);
-    }
-    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override {
-        return real.Read(file, data, size - 1, read);
-    }
-};
 
 constexpr char kName[] = "rader.txt";
 constexpr char kOld[] = "gammal rad\r\n";
 constexpr char kNew[] = " Match 1:   1  X \r\n Match 2:   2  1 ";
 
-std::map<std::string, std::string> ContentsOf(const ScratchFolder& folder) {
+// A name whose path fits MAX_PATH while the copies beside it do not.
+std::string LongName(const ScratchFolder& folder) { return std::string(MAX_PATH - 2 - folder.Path("").size(), 'r'); }
+
+// The files in the folder with their contents, each by what follows
+// `fileName` in its name ("" for the file itself, ".1.new", ...).
+std::map<std::string, std::string> FilesBeside(const ScratchFolder& folder, const std::string& fileName) {
     std::map<std::string, std::string> files;
-    for (const auto& name : folder.Files()) files[name] = Contents(folder.Path(name));
+    for (const auto& name : folder.Files()) {
+        const auto key = name.starts_with(fileName) ? name.substr(fileName.size()) : "unrelated " + name;
+        files[key] = Contents(folder.Path(name));
+    }
     return files;
 }
 
@@ -141,96 +58,135 @@ TEST(WriteTextFile, ReplacesTheWholeOfALongerFile) {
     Put(target, std::string(5000, 'x'));
     ASSERT_TRUE(WriteTextFile(target.c_str(), "abc", SystemFiles()));
     EXPECT_EQ(Contents(target), "abc");
+    EXPECT_EQ(folder.Files(), std::set<std::string>{kName});
 }
 
-// One way a save can go: whether the file exists, how ReplaceFile ends
-// (0: as the system has it) and what the save then reports, and whether an
-// earlier save left copies under the first derived names.
-struct SaveCase {
-    bool targetExists;
-    DWORD replaceError;
-    bool saves;
-};
+TEST(WriteTextFile, EveryFailedCallLeavesOneWholeCopy) {
+    for (const bool targetExists : {true, false}) {
+        int failAt = 1;
+        for (;; ++failAt) {
+            SCOPED_TRACE(testing::Message() << "target exists " << targetExists << ", call " << failAt << " fails");
+            ScratchFolder folder;
+            const auto target = folder.Path(kName);
+            if (targetExists) Put(target, kOld);
+            FaultyFiles files;
+            files.failAt = failAt;
 
-constexpr SaveCase kSaveCases[] = {
-    {false, 0, true},  // ERROR_FILE_NOT_FOUND: the new file is moved to the name
-    {true, 0, true},
-    {true, ERROR_UNABLE_TO_REMOVE_REPLACED, false},
-    {true, ERROR_UNABLE_TO_MOVE_REPLACEMENT, false},
-    {true, ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true},  // the new file is moved to the free name
-    {true, ERROR_ACCESS_DENIED, false},
-    {true, ERROR_SHARING_VIOLATION, false},
-};
+            const bool saved = WriteTextFile(target.c_str(), kNew, files);
 
-// The user's own files with the names a save would choose first.
-const std::map<std::string, std::string> kEarlierCopies = {
-    {"rader.txt.new", "tidigare rader"}, {"rader.txt.bak", "kopia"}, {"rader.txt.1.bak", "kopia 1"}};
-
-TEST(WriteTextFile, EveryReplaceOutcomeWithEveryCallFailedLeavesOneCompleteCopy) {
-    for (const auto& save : kSaveCases) {
-        for (const bool namesTaken : {false, true}) {
-            int failAt = 1;
-            for (bool injected = true; injected; ++failAt) {
-                SCOPED_TRACE(testing::Message()
-                             << "target exists " << save.targetExists << ", Replace error " << save.replaceError
-                             << ", names taken " << namesTaken << ", call " << failAt << " fails");
-                ScratchFolder folder;
-                if (save.targetExists) Put(folder.Path(kName), kOld);
-                if (namesTaken) {
-                    for (const auto& [name, text] : kEarlierCopies) Put(folder.Path(name), text);
-                }
-                FaultyFiles files(failAt, save.replaceError);
-
-                const bool saved = WriteTextFile(folder.Path(kName).c_str(), kNew, files);
-
-                injected = files.injected;
-                auto left = ContentsOf(folder);
-                if (namesTaken) {
-                    for (const auto& [name, text] : kEarlierCopies) {
-                        EXPECT_EQ(left[name], text) << name;
-                        left.erase(name);
-                    }
-                }
-                const auto named = left.find(kName);
-                const bool holdsNew = named != left.end() && named->second == kNew;
-                EXPECT_EQ(saved, holdsNew);
-                if (!injected) {
-                    EXPECT_EQ(saved, save.saves);
-                }
-                bool copyLeft = false;
-                for (const auto& [name, text] : left) {
-                    EXPECT_TRUE(name.starts_with(kName)) << name;
-                    copyLeft = copyLeft || text == kOld || text == kNew;
-                    // Only a reserved name that could not be removed again is empty.
-                    EXPECT_TRUE(text == kOld || text == kNew || (text.empty() && files.deleteFailed)) << name;
-                }
-                if (named != left.end()) {
-                    EXPECT_EQ(named->second, saved ? kNew : kOld);
-                    // The file holds a complete text: any other copy is one
-                    // whose removal failed.
-                    if (!files.deleteFailed) {
-                        EXPECT_EQ(left.size(), 1u);
-                    }
-                }
-                if (save.targetExists) {
-                    EXPECT_TRUE(copyLeft) << "no complete copy is left";
-                }
+            EXPECT_EQ(Contents(target), saved ? kNew : targetExists ? kOld : "(none)");
+            if (files.failed.empty()) {
+                EXPECT_TRUE(saved);
+                EXPECT_EQ(folder.Files(), std::set<std::string>{kName});
+                break;
             }
-            // Every save creates, writes, flushes, closes, reserves and
-            // replaces before anything can be left to fail.
-            EXPECT_GE(failAt, 9);
+            // A copy beside the file is left only as the one copy of the
+            // new text, or when removing it failed.
+            const bool deleteFailed = files.failed.contains("Delete 1");
+            for (const auto& [name, text] : FilesBeside(folder, kName)) {
+                if (name.empty()) continue;
+                EXPECT_TRUE(text == kOld || text == kNew) << name;
+                EXPECT_TRUE(deleteFailed || (text == kNew && !targetExists && !saved)) << name;
+            }
+        }
+        // The new file's open, write, flush and close, the look for a free
+        // backup name, the replace and the removal of the backup (or, with
+        // no file yet, the move): every one of them was failed once.
+        EXPECT_GE(failAt, 8);
+    }
+}
+
+// What ReplaceFile's outcome, and failures of the calls after it, leave.
+struct Outcome {
+    const char* what;
+    bool targetExists;
+    DWORD replaceError;  // 0: the real outcome
+    std::set<std::string> failing;
+    bool saved;
+    std::map<std::string, std::string> left;  // by what follows the file's name
+};
+
+constexpr DWORD kNotRemoved = ERROR_UNABLE_TO_REMOVE_REPLACED;    // all three where they were
+constexpr DWORD kNotMoved = ERROR_UNABLE_TO_MOVE_REPLACEMENT;     // all three where they were
+constexpr DWORD kNotMoved2 = ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;  // the old file is the backup
+
+const std::vector<Outcome> kOutcomes = {
+    {"replaced", true, 0, {}, true, {{"", kNew}}},
+    {"replaced, backup kept", true, 0, {"Delete 1"}, true, {{"", kNew}, {".bak", kOld}}},
+    {"no file yet", false, ERROR_FILE_NOT_FOUND, {}, true, {{"", kNew}}},
+    {"no file yet, not moved", false, ERROR_FILE_NOT_FOUND, {"Move 1"}, false, {{".new", kNew}}},
+    {"old not removed", true, kNotRemoved, {}, false, {{"", kOld}}},
+    {"old not removed, new kept", true, kNotRemoved, {"Delete 1"}, false, {{"", kOld}, {".new", kNew}}},
+    {"new not moved", true, kNotMoved, {}, false, {{"", kOld}}},
+    {"new not moved, nor removed", true, kNotMoved, {"Delete 1"}, false, {{"", kOld}, {".new", kNew}}},
+    {"old backed up, new moved after", true, kNotMoved2, {}, true, {{"", kNew}}},
+    {"old backed up, new moved, backup kept", true, kNotMoved2, {"Delete 1"}, true, {{"", kNew}, {".bak", kOld}}},
+    {"old backed up and put back", true, kNotMoved2, {"Move 1"}, false, {{"", kOld}}},
+    {"old put back, new kept", true, kNotMoved2, {"Move 1", "Delete 1"}, false, {{"", kOld}, {".new", kNew}}},
+    {"old backed up, neither moves", true, kNotMoved2, {"Move 1", "Move 2"}, false, {{".bak", kOld}, {".new", kNew}}},
+    {"refused", true, ERROR_ACCESS_DENIED, {}, false, {{"", kOld}}},
+    {"refused, new kept", true, ERROR_ACCESS_DENIED, {"Delete 1"}, false, {{"", kOld}, {".new", kNew}}},
+    {"refused, file not found out", true, ERROR_ACCESS_DENIED, {"Find 2"}, false, {{"", kOld}, {".new", kNew}}},
+    {"refused, no file yet", false, ERROR_ACCESS_DENIED, {}, true, {{"", kNew}}},
+    {"refused, no file yet, not moved", false, ERROR_ACCESS_DENIED, {"Move 1"}, false, {{".new", kNew}}},
+};
+
+TEST(WriteTextFile, EveryReplaceOutcomeLeavesOneWholeCopy) {
+    for (const auto& outcome : kOutcomes) {
+        for (const bool longName : {false, true}) {
+            SCOPED_TRACE(testing::Message() << outcome.what << (longName ? ", name near MAX_PATH" : ""));
+            ScratchFolder folder;
+            const auto name = longName ? LongName(folder) : std::string(kName);
+            const auto target = folder.Path(name);
+            if (outcome.targetExists) Put(target, kOld);
+            FaultyFiles files;
+            files.replaceError = outcome.replaceError;
+            files.failing = outcome.failing;
+
+            EXPECT_EQ(WriteTextFile(target.c_str(), kNew, files), outcome.saved);
+            EXPECT_EQ(files.failed, outcome.failing);
+            EXPECT_EQ(FilesBeside(folder, name), outcome.left);
         }
     }
 }
 
-TEST(WriteTextFile, ANameTooLongForItsSiblingsIsSavedUnderShorterOnes) {
-    ScratchFolder folder;
-    const auto target = folder.Path(std::string(MAX_PATH - 1 - folder.Path("").size(), 'r'));
-    Put(target, kOld);
-    ASSERT_TRUE(WriteTextFile(target.c_str(), kNew, SystemFiles()));
-    EXPECT_EQ(Contents(target), kNew);
-    EXPECT_EQ(folder.Files().size(), 1u);
+TEST(WriteTextFile, NeverOverwritesAFileUnderADerivedName) {
+    const std::map<std::string, std::string> earlier = {{".new", "tidigare rader"}, {".bak", "kopia"}};
+    struct Case {
+        std::set<std::string> failing;
+        bool saved;
+        std::map<std::string, std::string> left;
+    };
+    const Case cases[] = {
+        {{}, true, {{"", kNew}}},
+        {{"Move 1", "Move 2"}, false, {{".1.bak", kOld}, {".1.new", kNew}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.failing.size() << " moves fail");
+        ScratchFolder folder;
+        Put(folder.Path(kName), kOld);
+        for (const auto& [suffix, text] : earlier) Put(folder.Path(kName + suffix), text);
+        FaultyFiles files;
+        files.replaceError = c.failing.empty() ? 0 : ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
+        files.failing = c.failing;
+
+        EXPECT_EQ(WriteTextFile(folder.Path(kName).c_str(), kNew, files), c.saved);
+        auto left = c.left;
+        left.insert(earlier.begin(), earlier.end());
+        EXPECT_EQ(FilesBeside(folder, kName), left);
+    }
 }
+
+// Writes or reads one byte less than asked, and says so.
+class ShortFiles final : public RealFiles {
+public:
+    bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override {
+        return real.Write(file, data, size - 1, written);
+    }
+    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override {
+        return real.Read(file, data, size - 1, read);
+    }
+};
 
 TEST(WriteTextFile, AShortWriteIsAFailure) {
     ScratchFolder folder;
@@ -263,9 +219,10 @@ TEST(ReadTextFile, EveryFailureIsReported) {
     Put(folder.Path("in.txt"), kOld);
     for (int failAt = 1;; ++failAt) {
         SCOPED_TRACE(testing::Message() << "call " << failAt << " fails");
-        FaultyFiles files(failAt);
+        FaultyFiles files;
+        files.failAt = failAt;
         const auto text = ReadTextFile(folder.Path("in.txt").c_str(), files);
-        if (!files.injected) {
+        if (files.failed.empty()) {
             EXPECT_EQ(text, kOld);
             break;
         }

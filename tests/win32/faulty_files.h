@@ -1,0 +1,78 @@
+#pragma once
+// The real file system with faults put in, for the tests of saving and
+// loading: a call fails by its number among all calls or among the calls of
+// its name, and Replace can end in any failure ReplaceFile documents, with
+// the files left where Windows documents them for it.
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "file_system.h"
+
+namespace stenvik::win32::tests {
+
+// Passes every call to the real file system; a fake overrides only what it
+// is about.
+class RealFiles : public FileSystem {
+public:
+    HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override {
+        return real.Open(name, access, share, disposition);
+    }
+    bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override {
+        return real.Write(file, data, size, written);
+    }
+    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override { return real.Read(file, data, size, read); }
+    bool Size(HANDLE file, LONGLONG& size) override { return real.Size(file, size); }
+    bool Flush(HANDLE file) override { return real.Flush(file); }
+    bool Close(HANDLE file) override { return real.Close(file); }
+    bool Replace(const char* target, const char* replacement, const char* backup) override {
+        return real.Replace(target, replacement, backup);
+    }
+    bool Move(const char* from, const char* to) override { return real.Move(from, to); }
+    bool Delete(const char* name) override { return real.Delete(name); }
+    Presence Find(const char* name) override { return real.Find(name); }
+    DWORD LastError() override { return real.LastError(); }
+
+protected:
+    ~RealFiles() = default;
+
+    FileSystem& real = SystemFiles();
+};
+
+// A failing close or flush still happens underneath, as a real one that
+// reports an error after the fact; every other failing call does nothing
+// (a failing Find cannot tell).
+class FaultyFiles final : public RealFiles {
+public:
+    // The call that fails, counted over all calls; 0 for none.
+    int failAt = 0;
+    // The calls that fail by name and number among the calls of that name,
+    // as "Move 2".
+    std::set<std::string> failing;
+    // The error Replace ends with, leaving the files as documented; 0 for
+    // the real outcome.
+    DWORD replaceError = 0;
+
+    // The calls that failed, as "Delete 1".
+    std::set<std::string> failed;
+
+    HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override;
+    bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override;
+    bool Read(HANDLE file, void* data, DWORD size, DWORD& read) override;
+    bool Size(HANDLE file, LONGLONG& size) override;
+    bool Flush(HANDLE file) override;
+    bool Close(HANDLE file) override;
+    bool Replace(const char* target, const char* replacement, const char* backup) override;
+    bool Move(const char* from, const char* to) override;
+    bool Delete(const char* name) override;
+    Presence Find(const char* name) override;
+
+private:
+    bool Fails(const std::string& call);
+
+    int _calls = 0;
+    std::map<std::string, int> _callsByName;
+};
+
+}  // namespace stenvik::win32::tests
