@@ -5,19 +5,29 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "file_system.h"
+
 namespace stenvik::win32::tests {
 
 ScratchFolder::ScratchFolder() {
     static std::atomic<int> made = 0;
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
-    _path = std::string(temp) + "stenvik-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
-            std::to_string(++made) + "\\";
-    if (!::CreateDirectoryA(_path.c_str(), nullptr)) throw std::runtime_error("cannot make " + _path);
+    // Process ids come round again, and an earlier test's folder may still
+    // be there (a file that another process had open goes only once it is
+    // closed, too late for its folder): a taken name gives way to the next.
+    const std::string prefix = std::string(temp) + "stenvik-test-" + std::to_string(::GetCurrentProcessId()) + "-";
+    do {
+        _path = prefix + std::to_string(++made) + "\\";
+        if (::CreateDirectoryA(_path.c_str(), nullptr)) return;
+    } while (::GetLastError() == ERROR_ALREADY_EXISTS);
+    throw std::runtime_error("cannot make " + _path);
 }
 
 ScratchFolder::~ScratchFolder() {
-    for (const auto& name : Files()) ::DeleteFileA(Path(name).c_str());
+    // Names past MAX_PATH, as tests of long names leave, go only by the
+    // wide functions.
+    for (const auto& name : Files()) ::DeleteFileW(SystemPath(Path(name).c_str()).c_str());
     ::RemoveDirectoryA(_path.c_str());
 }
 
