@@ -40,18 +40,19 @@ Controller::Controller(Platform& dialog, ProgramState& state, SaveDialog& saveDi
       _status1(dialog, rc::kRowsBox, true),
       _leftCheck(dialog, rc::kEnkelrader, true),
       _rightCheck(dialog, rc::kSystem, true),
-      _halfCovers(Wrap<RadioButton, 14>(dialog, [](std::size_t i) { return rc::kHalfCovers[i]; })),
-      _rowCounts(Wrap<RadioButton, 29>(dialog, [](std::size_t i) { return rc::kRowCounts[i].id; })),
+      _halfCovers(Wrap<RadioButton, rc::kHalfCovers.size()>(dialog, [](std::size_t i) { return rc::kHalfCovers[i]; })),
+      _rowCounts(Wrap<RadioButton, rc::kRowCounts.size()>(dialog, [](std::size_t i) { return rc::kRowCounts[i].id; })),
       _enkel28(dialog, rc::kCompatible, true),
       _enkel29(dialog, rc::kStryktipset, true),
       _enkel30(dialog, rc::kItalienska, true),
       _button1(dialog, rc::kGenerate, true),
       _button2(dialog, rc::kSave, true),
       _button3(dialog, rc::kInstructions, true),
-      _fullCovers(Wrap<CheckBox, 14>(dialog, [](std::size_t i) { return rc::kFullCovers[i]; })),
+      _fullCovers(Wrap<CheckBox, rc::kFullCovers.size()>(dialog, [](std::size_t i) { return rc::kFullCovers[i]; })),
       _klassiskt(dialog, rc::kKlassiskt, true),
       _statistiskt(dialog, rc::kStatistiskt, true),
-      _sure(Wrap<CheckBox, 39>(dialog, [](std::size_t i) { return rc::kFirstSure + static_cast<int>(i); })) {
+      _sure(
+          Wrap<CheckBox, rc::kSureBoxes>(dialog, [](std::size_t i) { return rc::kFirstSure + static_cast<int>(i); })) {
     // _edit is absent, so this clears the focus; the platform then gives it
     // to the first tab stop, the rows box.
     _edit.SetFocus();

@@ -56,24 +56,24 @@ private:
     ProgramState& _state;
     SaveDialog& _saveDialog;
 
-    Edit _edit;                               // 1010, absent from the dialog
-    Button _clear;                            // 1011, absent; made disabled
-    Edit _status;                             // 1000, absent: the status texts go nowhere visible
-    Edit _status1;                            // the rows box
-    CheckBox _leftCheck;                      // "ENKELRADER"
-    CheckBox _rightCheck;                     // "SYSTEM"
-    std::array<RadioButton, 14> _halfCovers;  // by count, 0 to 13
-    std::array<RadioButton, 29> _rowCounts;   // as rc::kRowCounts
-    CheckBox _enkel28;                        // upload format
-    CheckBox _enkel29;                        // "Stryktipset"
-    CheckBox _enkel30;                        // "Italienska Stryktipset"
-    Button _button1;                          // "GENERERA rader"
-    Button _button2;                          // "SPARA raderna"
-    Button _button3;                          // "Instruktioner"
-    std::array<CheckBox, 14> _fullCovers;     // by count, 0 to 13
+    Edit _edit;                                                   // 1010, absent from the dialog
+    Button _clear;                                                // 1011, absent; made disabled
+    Edit _status;                                                 // 1000, absent: the status texts go nowhere visible
+    Edit _status1;                                                // the rows box
+    CheckBox _leftCheck;                                          // "ENKELRADER"
+    CheckBox _rightCheck;                                         // "SYSTEM"
+    std::array<RadioButton, rc::kHalfCovers.size()> _halfCovers;  // by count, 0 to 13
+    std::array<RadioButton, rc::kRowCounts.size()> _rowCounts;
+    CheckBox _enkel28;                                         // upload format
+    CheckBox _enkel29;                                         // "Stryktipset"
+    CheckBox _enkel30;                                         // "Italienska Stryktipset"
+    Button _button1;                                           // "GENERERA rader"
+    Button _button2;                                           // "SPARA raderna"
+    Button _button3;                                           // "Instruktioner"
+    std::array<CheckBox, rc::kFullCovers.size()> _fullCovers;  // by count, 0 to 13
     CheckBox _klassiskt;
     CheckBox _statistiskt;
-    std::array<CheckBox, 39> _sure;  // match by match, signs 1, X, 2
+    std::array<CheckBox, rc::kSureBoxes> _sure;  // match by match, signs 1, X, 2
 };
 
 }  // namespace stenvik

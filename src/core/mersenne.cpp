@@ -30,10 +30,10 @@ void TRandomMersenne::Regenerate() {
 std::uint32_t TRandomMersenne::BRandom() {
     if (mti >= kStateWords) Regenerate();
     std::uint32_t y = mt[static_cast<std::size_t>(mti++)];
-    y ^= y >> 11;
-    y ^= (y << 7) & 0x655E5280u;
-    y ^= (y << 15) & 0xFFD58000u;
-    y ^= y >> 17;
+    y ^= y >> kTemperShiftU;
+    y ^= (y << kTemperShiftS) & kTemperMaskB;
+    y ^= (y << kTemperShiftT) & kTemperMaskC;
+    y ^= y >> kTemperShiftL;
     return y;
 }
 

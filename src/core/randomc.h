@@ -16,6 +16,13 @@ public:
     static constexpr std::uint32_t kLowerMask = (std::uint32_t{1} << kSeparation) - 1;
     static constexpr std::uint32_t kUpperMask = ~kLowerMask;
     static constexpr std::uint32_t kSeedMultiplier = 29943829;
+    // Tempering of each output: shifts U, S, T, L and masks B, C.
+    static constexpr int kTemperShiftU = 11;
+    static constexpr int kTemperShiftS = 7;
+    static constexpr int kTemperShiftT = 15;
+    static constexpr int kTemperShiftL = 17;
+    static constexpr std::uint32_t kTemperMaskB = 0x655E5280;
+    static constexpr std::uint32_t kTemperMaskC = 0xFFD58000;
     static_assert(kUpperMask == 0xFFF80000 && kLowerMask == 0x0007FFFF);
     static_assert(kMiddle < kStateWords);
 

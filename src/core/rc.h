@@ -30,11 +30,14 @@ inline constexpr int kItalienska = 1070;
 inline constexpr int kKlassiskt = 1072;
 inline constexpr int kStatistiskt = 1073;
 
-// Indexed by the count each control stands for.
-inline constexpr std::array<int, 14> kHalfCovers = {1037, 1003, 1012, 1013, 1014, 1015, 1016,
-                                                    1017, 1018, 1019, 1020, 1021, 1022, 1023};
-inline constexpr std::array<int, 14> kFullCovers = {1038, 1024, 1025, 1026, 1027, 1028, 1029,
-                                                    1030, 1031, 1032, 1033, 1034, 1035, 1036};
+inline constexpr int kMatches = 13;
+inline constexpr int kSigns = 3;
+
+// Indexed by the count each control stands for, 0 to 13.
+inline constexpr std::array<int, kMatches + 1> kHalfCovers = {1037, 1003, 1012, 1013, 1014, 1015, 1016,
+                                                              1017, 1018, 1019, 1020, 1021, 1022, 1023};
+inline constexpr std::array<int, kMatches + 1> kFullCovers = {1038, 1024, 1025, 1026, 1027, 1028, 1029,
+                                                              1030, 1031, 1032, 1033, 1034, 1035, 1036};
 
 // The single-row counts, in the Controller's field order. The identifiers
 // are not in the order of the counts: 1054 is 72 rows, 1055 is 15.
@@ -42,16 +45,15 @@ struct RowCount {
     int id;
     int rows;
 };
-inline constexpr std::array<RowCount, 29> kRowCounts = {{
+inline constexpr auto kRowCounts = std::to_array<RowCount>({
     {1040, 1},  {1041, 2},  {1042, 3},  {1043, 4},  {1044, 5},  {1045, 6},  {1046, 7},  {1047, 8},
     {1048, 9},  {1049, 10}, {1050, 11}, {1051, 12}, {1052, 13}, {1053, 14}, {1054, 72}, {1055, 15},
     {1056, 16}, {1057, 17}, {1058, 18}, {1059, 19}, {1060, 20}, {1061, 21}, {1062, 22}, {1063, 23},
     {1064, 24}, {1065, 36}, {1066, 48}, {1067, 60}, {1071, 90},
-}};
+});
 
 // Three sure-sign boxes per match, in the order 1, X, 2.
-inline constexpr int kMatches = 13;
-inline constexpr int kSigns = 3;
+inline constexpr int kSureBoxes = kMatches * kSigns;
 inline constexpr int kFirstSure = 1074;
 constexpr int SureBox(int match, int signIndex) { return kFirstSure + kSigns * (match - 1) + signIndex; }
 inline constexpr int kLastSure = SureBox(kMatches, kSigns - 1);

@@ -8,8 +8,6 @@
 
 namespace stenvik::win32 {
 
-HINSTANCE TheInstance = nullptr;
-
 namespace {
 
 constexpr UINT kBoxFlags = MB_OK | MB_ICONEXCLAMATION;

@@ -5,9 +5,6 @@
 
 namespace stenvik::win32 {
 
-// The module, for the dialog's icons; WinMain sets it before the dialog exists.
-extern HINSTANCE TheInstance;
-
 // Expects the program's ProgramState as the WM_INITDIALOG parameter.
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "dialog_proc.h"
+#include "instance.h"
 #include "rc.h"
 
 namespace stenvik::win32 {

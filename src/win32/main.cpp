@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "dialog_proc.h"
+#include "instance.h"
 #include "program_state.h"
 #include "rc.h"
 
