@@ -2,6 +2,7 @@
 // Resource identifiers: the dialog, its icons and its controls.
 
 #include <array>
+#include <stdexcept>
 
 namespace stenvik::rc {
 
@@ -51,6 +52,15 @@ inline constexpr auto kRowCounts = std::to_array<RowCount>({
     {1056, 16}, {1057, 17}, {1058, 18}, {1059, 19}, {1060, 20}, {1061, 21}, {1062, 22}, {1063, 23},
     {1064, 24}, {1065, 36}, {1066, 48}, {1067, 60}, {1071, 90},
 });
+
+// The radio button for this many single rows; no such button is an error
+// (a compile error where the count is a constant).
+constexpr int RowCountId(int rows) {
+    for (const auto& entry : kRowCounts) {
+        if (entry.rows == rows) return entry.id;
+    }
+    throw std::invalid_argument("no row-count button for this many rows");
+}
 
 // Three sure-sign boxes per match, in the order 1, X, 2.
 inline constexpr int kSureBoxes = kMatches * kSigns;
