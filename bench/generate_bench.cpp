@@ -4,27 +4,28 @@
 #include <benchmark/benchmark.h>
 
 #include "memory_session.h"
+#include "scripted_user.h"
 
 namespace stenvik {
 namespace {
 
-constexpr int k90Rows = 1071;
-
-void Press(benchmark::State& bench, std::initializer_list<int> clicks) {
+// The user's clicks make the first press; the timed presses follow it.
+template <typename Request>
+void Press(benchmark::State& bench, const Request& request) {
     MemorySession session(1);
-    for (const int id : clicks) session.Click(id);
+    Replay(session, UserClicks(request));
     for (auto _ : bench) {
         session.Click(rc::kGenerate);
         benchmark::DoNotOptimize(session.Rows().data());
     }
 }
 
-void GridOf90Rows(benchmark::State& bench) { Press(bench, {rc::kEnkelrader, k90Rows}); }
+void GridOf90Rows(benchmark::State& bench) { Press(bench, RowsRequest{.count = 90}); }
 void UploadOf90Rows(benchmark::State& bench) {
-    Press(bench, {rc::kEnkelrader, k90Rows, rc::kCompatible, rc::kItalienska, rc::kStatistiskt});
+    Press(bench, RowsRequest{.count = 90, .method = Method::Statistical, .upload = true, .game = Game::Italienska});
 }
 // One half cover left for the last match throws many values away.
-void SystemOf12HalfCovers(benchmark::State& bench) { Press(bench, {rc::kSystem, rc::kHalfCovers[12]}); }
+void SystemOf12HalfCovers(benchmark::State& bench) { Press(bench, SystemRequest{.half = 12}); }
 
 void DiceRoll(benchmark::State& bench) {
     TRandomMersenne rg(1);

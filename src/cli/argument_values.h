@@ -8,8 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plan.h"
-#include "user_clicks.h"
+#include "scripted_user.h"
 
 namespace stenvik::cli {
 

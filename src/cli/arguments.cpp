@@ -12,8 +12,8 @@
 #include "options.h"
 #include "random_bits.h"
 #include "rc.h"
+#include "scripted_user.h"
 #include "shown_text.h"
-#include "user_clicks.h"
 
 namespace stenvik::cli {
 

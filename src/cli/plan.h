@@ -5,25 +5,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <variant>
 #include <vector>
 
+#include "scripted_user.h"
+
 namespace stenvik::cli {
-
-// A user's click on a control, handled as the platform handles clicks.
-struct Click {
-    int id;
-    friend bool operator==(const Click&, const Click&) = default;
-};
-
-// A command delivered as it is, with no action of the platform.
-struct Send {
-    int id;
-    int code;
-    friend bool operator==(const Send&, const Send&) = default;
-};
-
-using Event = std::variant<Click, Send>;
 
 struct Plan {
     std::int32_t seed = 0;  // --seed, or one of this run's own

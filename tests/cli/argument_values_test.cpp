@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "argument_values.h"
+#include "scripted_user.h"
 #include "shown_text.h"
-#include "user_clicks.h"
 
 namespace stenvik::cli {
 namespace {

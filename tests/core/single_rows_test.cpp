@@ -7,29 +7,23 @@
 
 #include "coupon_text.h"
 #include "dialog_probe.h"
+#include "scripted_user.h"
 
 namespace stenvik {
 namespace {
 
 using namespace testing;
 
-int RowsId(int rows) {
-    for (const auto entry : rc::kRowCounts) {
-        if (entry.rows == rows) return entry.id;
-    }
-    return 0;
-}
-
-// Switches to single rows and picks `rows` rows.
-void ChooseSingleRows(MemorySession& session, int rows) {
-    session.Click(rc::kEnkelrader);
-    if (rows != 1) session.Click(RowsId(rows));
+// The user's clicks for `request`, with `extra` clicked just before the press.
+std::vector<Event> ClicksBeforeThePress(const RowsRequest& request, std::initializer_list<int> extra) {
+    auto clicks = UserClicks(request);
+    for (const int id : extra) clicks.insert(clicks.end() - 1, Click{id});
+    return clicks;
 }
 
 TEST(SingleRows, SeedOneTwoRowsInTheGrid) {
     MemorySession session(1);
-    ChooseSingleRows(session, 2);
-    session.Click(rc::kGenerate);
+    Replay(session, UserClicks(RowsRequest{.count = 2}));
     const std::string expected =
         " Match 1:   X  2 \r\n Match 2:   1  2 \r\n Match 3:   1  X \r\n -------------------------"
         "\r\n Match 4:   2  2 \r\n Match 5:   1  X \r\n Match 6:   1  X \r\n -------------------------"
@@ -44,20 +38,17 @@ TEST(SingleRows, SeedOneTwoRowsInTheGrid) {
 
 TEST(SingleRows, SeedOneUploadFormat) {
     MemorySession one(1);
-    ChooseSingleRows(one, 1);
-    ClickAll(one, {rc::kCompatible, rc::kGenerate});
+    Replay(one, UserClicks(RowsRequest{.upload = true}));
     EXPECT_EQ(one.Rows(), "Stryktipset\r\nE,X,2,1,2,1,X,2,2,1,X,1,X,1");
 
     MemorySession two(1);
-    ChooseSingleRows(two, 2);
-    ClickAll(two, {rc::kCompatible, rc::kGenerate});
+    Replay(two, UserClicks(RowsRequest{.count = 2, .upload = true}));
     EXPECT_EQ(two.Rows(), "Stryktipset\r\nE,X,2,1,2,1,X,2,2,1,X,1,X,1\r\nE,2,1,1,2,1,X,2,X,2,2,2,1,1");
 }
 
 TEST(SingleRows, SeedOneStatisticalFirstRowDrawsTheKnownValues) {
     MemorySession session(1);
-    ChooseSingleRows(session, 1);
-    ClickAll(session, {rc::kCompatible, rc::kItalienska, rc::kStatistiskt, rc::kGenerate});
+    Replay(session, UserClicks(RowsRequest{.method = Method::Statistical, .upload = true, .game = Game::Italienska}));
     EXPECT_EQ(session.Rows(), "Italienska Stryktipset\r\nE,X,2,1,2,1,X,2,2,1,X,1,X,1");
     EXPECT_EQ(session.state.ir, 6);  // the last of 62, 116, 52, 114, 15, 63, 85, 107, 3, 69, 53, 68, 6
 
@@ -68,16 +59,14 @@ TEST(SingleRows, SeedOneStatisticalFirstRowDrawsTheKnownValues) {
 
 TEST(SingleRows, WithNoMethodCheckedTheClassicDrawApplies) {
     MemorySession session(1);
-    ChooseSingleRows(session, 2);
-    ClickAll(session, {rc::kKlassiskt, rc::kGenerate});
+    Replay(session, ClicksBeforeThePress(RowsRequest{.count = 2}, {rc::kKlassiskt}));
     EXPECT_FALSE(Checked(session, rc::kKlassiskt));
     EXPECT_EQ(GridRows(session.Rows()), (std::vector<std::string>{"X11211112XX21", "22X2XX2112221"}));
 }
 
 TEST(SingleRows, TheLargestTextsFitTheBuffer) {
     MemorySession grid(1);
-    ChooseSingleRows(grid, 90);
-    grid.Click(rc::kGenerate);
+    Replay(grid, UserClicks(RowsRequest{.count = 90}));
     ASSERT_EQ(grid.Rows().size(), 4813u);
     ASSERT_LE(grid.Rows().size(), coupon::RowsText::kMaxLength);
     for (const auto& line : Lines(grid.Rows())) {
@@ -87,8 +76,7 @@ TEST(SingleRows, TheLargestTextsFitTheBuffer) {
     EXPECT_EQ(MatchCells(grid.Rows())[12].size(), 270u);  // match 13: 90 cells after a 10-wide label
 
     MemorySession upload(1);
-    ChooseSingleRows(upload, 90);
-    ClickAll(upload, {rc::kCompatible, rc::kItalienska, rc::kGenerate});
+    Replay(upload, UserClicks(RowsRequest{.count = 90, .upload = true, .game = Game::Italienska}));
     EXPECT_EQ(upload.Rows().size(), 2632u);
     upload.Click(rc::kStryktipset);
     upload.Click(rc::kGenerate);
@@ -97,8 +85,7 @@ TEST(SingleRows, TheLargestTextsFitTheBuffer) {
 
 TEST(SingleRows, EveryPressReplacesTheWholeText) {
     MemorySession session(1);
-    ChooseSingleRows(session, 90);
-    session.Click(rc::kGenerate);
+    Replay(session, UserClicks(RowsRequest{.count = 90}));
     ClickAll(session, {rc::kRowCounts[0].id, rc::kGenerate});
     EXPECT_EQ(session.Rows().size(), 274u);
     EXPECT_EQ(Lines(session.Rows())[3], " " + std::string(21, '-'));
@@ -106,16 +93,14 @@ TEST(SingleRows, EveryPressReplacesTheWholeText) {
 
 TEST(SingleRows, WithNeitherGameCheckedTheDefaultGameNamesTheRows) {
     MemorySession session(1);
-    ChooseSingleRows(session, 1);
-    ClickAll(session, {rc::kCompatible, rc::kStryktipset, rc::kGenerate});
+    Replay(session, ClicksBeforeThePress(RowsRequest{.upload = true}, {rc::kStryktipset}));
     EXPECT_FALSE(Checked(session, rc::kStryktipset));
     EXPECT_EQ(session.Rows(), "Stryktipset\r\nE,X,2,1,2,1,X,2,2,1,X,1,X,1");
 }
 
 TEST(SingleRows, ASureMatchTakesNoDraw) {
     MemorySession session(1);
-    ChooseSingleRows(session, 1);
-    ClickAll(session, {rc::SureBox(5, 2), rc::kCompatible, rc::kGenerate});
+    Replay(session, UserClicks(RowsRequest{.sure = {{5, 2}}, .upload = true}));
     // Matches 1-4 and 6-13 take the first twelve dice: 4 6 3 6 1 4 5 6 1 4 3 4.
     EXPECT_EQ(session.Rows(), "Stryktipset\r\nE,X,2,1,2,2,1,X,2,2,1,X,1,X");
     TRandomMersenne reference(1);
@@ -125,9 +110,9 @@ TEST(SingleRows, ASureMatchTakesNoDraw) {
 
 TEST(SingleRows, AllMatchesSureMakesEqualRowsWithoutDrawing) {
     MemorySession session(1);
-    ChooseSingleRows(session, 24);
-    for (int match = 1; match <= 13; ++match) session.Click(rc::SureBox(match, match % 3));
-    session.Click(rc::kGenerate);
+    RowsRequest request{.count = 24};
+    for (int match = 1; match <= 13; ++match) request.sure.push_back({match, match % 3});
+    Replay(session, UserClicks(request));
     for (const auto& row : GridRows(session.Rows())) EXPECT_EQ(row, "X21X21X21X21X");
     EXPECT_EQ(session.state.rg.BRandom(), TRandomMersenne(1).BRandom());
 }
@@ -149,18 +134,17 @@ TEST(SingleRows, PropertiesOverManySeeds) {
         const auto count = rc::kRowCounts[pick() % rc::kRowCounts.size()];
         const bool upload = pick() % 2 == 0;
         const bool statistical = pick() % 2 == 0;
-        MemorySession session(seed);
-        ChooseSingleRows(session, count.rows);
-        if (upload) session.Click(rc::kCompatible);
-        if (statistical) session.Click(rc::kStatistiskt);
+        RowsRequest request{
+            .count = count.rows, .method = statistical ? Method::Statistical : Method::Classic, .upload = upload};
         std::string sure(13, '.');
         for (int match = 1; match <= 13; ++match) {
             if (pick() % 4 != 0) continue;
             const int sign = static_cast<int>(pick() % 3);
-            session.Click(rc::SureBox(match, sign));
+            request.sure.push_back({match, sign});
             sure[static_cast<std::size_t>(match - 1)] = "1X2"[sign];
         }
-        session.Click(rc::kGenerate);
+        MemorySession session(seed);
+        Replay(session, UserClicks(request));
 
         const auto r = static_cast<std::size_t>(count.rows);
         const auto& text = session.Rows();

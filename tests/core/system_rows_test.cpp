@@ -7,6 +7,7 @@
 
 #include "coupon_text.h"
 #include "dialog_probe.h"
+#include "scripted_user.h"
 
 namespace stenvik {
 namespace {
@@ -14,22 +15,8 @@ namespace {
 using namespace testing;
 using Cells = std::vector<std::string>;
 
-struct Choice {
-    int half = 0;
-    int full = 0;
-    bool statistical = false;
-    std::vector<std::pair<int, int>> sure = {};  // match, sign index
-};
-
 // Clicks a system as a user would and presses "GENERERA rader".
-void Generate(MemorySession& session, const Choice& choice) {
-    session.Click(rc::kSystem);
-    if (choice.half != 0) session.Click(rc::kHalfCovers[static_cast<std::size_t>(choice.half)]);
-    if (choice.full != 0) session.Click(rc::kFullCovers[static_cast<std::size_t>(choice.full)]);
-    if (choice.statistical) session.Click(rc::kStatistiskt);
-    for (const auto& [match, sign] : choice.sure) session.Click(rc::SureBox(match, sign));
-    session.Click(rc::kGenerate);
-}
+void Generate(MemorySession& session, const SystemRequest& request) { Replay(session, UserClicks(request)); }
 
 const std::string kSeparator = " " + std::string(23, '-');
 
@@ -62,7 +49,7 @@ TEST(SystemRows, SeedOneClassicTwoHalfOneFull) {
 
 TEST(SystemRows, SeedOneStatisticalTwoHalfOneFull) {
     MemorySession session(1);
-    Generate(session, {.half = 2, .full = 1, .statistical = true});
+    Generate(session, {.half = 2, .full = 1, .method = Method::Statistical});
     EXPECT_EQ(MatchCells(session.Rows()),
               (Cells{" 1X ", " 1X2 ", " 1X ", " X ", " X ", " 2 ", " 1 ", " X ", " 1 ", " 1 ", " 1 ", " 2 ", " 2 "}));
     EXPECT_EQ(session.Rows().size(), 284u);
@@ -81,18 +68,18 @@ TEST(SystemRows, SeedOneWithSureSignsTakesNoValueForThem) {
 TEST(SystemRows, ExtremeChoices) {
     struct Case {
         const char* name;
-        Choice choice;
+        SystemRequest choice;
         std::size_t length;
         std::string cells;  // the cells every match may hold, separated by '|'
     };
-    std::vector<std::pair<int, int>> allOnes;
-    for (int match = 1; match <= 13; ++match) allOnes.emplace_back(match, 0);
+    std::vector<SureSign> allOnes;
+    for (int match = 1; match <= 13; ++match) allOnes.push_back({match, 0});
     const Case cases[] = {
         {"13 sure ones", {.sure = allOnes}, 280, "| 1 |"},
         {"13 full covers", {.full = 13}, 306, "| 1X2 |"},
         {"13 half covers", {.half = 13}, 0, "| 1X |   X2 | 1  2 |"},
         {"classic singles", {}, 0, "| 1 |   X |    2 |"},
-        {"statistical singles", {.statistical = true}, 0, "| 1 | X | 2 |"},
+        {"statistical singles", {.method = Method::Statistical}, 0, "| 1 | X | 2 |"},
     };
     for (const auto& c : cases) {
         for (std::int32_t seed = 1; seed <= 20; ++seed) {
@@ -191,15 +178,15 @@ TEST(SystemRows, TwoBoxesInOneMatchCountAsOneSureMatch) {
 TEST(SystemRows, PropertiesOverManySeeds) {
     std::mt19937 pick(11213);
     for (std::int32_t seed = 1; seed <= 300; ++seed) {
-        Choice choice;
+        SystemRequest choice;
         choice.half = static_cast<int>(pick() % 14);
         choice.full = static_cast<int>(pick() % static_cast<unsigned>(14 - choice.half));
-        choice.statistical = pick() % 2 == 0;
+        choice.method = pick() % 2 == 0 ? Method::Statistical : Method::Classic;
         std::string sure(13, '.');
         for (int match = 1; match <= 13 - choice.half - choice.full; ++match) {
             if (pick() % 3 != 0) continue;
             const int sign = static_cast<int>(pick() % 3);
-            choice.sure.emplace_back(match * 7 % 13 + 1, sign);  // spread over the coupon
+            choice.sure.push_back({match * 7 % 13 + 1, sign});  // spread over the coupon
         }
         for (const auto& [match, sign] : choice.sure) sure[static_cast<std::size_t>(match - 1)] = "1X2"[sign];
 
@@ -218,7 +205,7 @@ TEST(SystemRows, PropertiesOverManySeeds) {
             }
             halves += cell == " 1X " || cell == "   X2 " || cell == " 1  2 ";
             fulls += cell == " 1X2 ";
-            const std::string singles = choice.statistical ? "| 1 | X | 2 |" : "| 1 |   X |    2 |";
+            const std::string singles = choice.method == Method::Statistical ? "| 1 | X | 2 |" : "| 1 |   X |    2 |";
             const bool legal = singles.find("|" + cell + "|") != std::string::npos ||
                                std::string("| 1X |   X2 | 1  2 | 1X2 |").find("|" + cell + "|") != std::string::npos;
             EXPECT_TRUE(legal) << seed << " [" << cell << "]";

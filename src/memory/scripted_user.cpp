@@ -1,4 +1,4 @@
-#include "user_clicks.h"
+#include "scripted_user.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -6,7 +6,7 @@
 
 #include "rc.h"
 
-namespace stenvik::cli {
+namespace stenvik {
 
 namespace {
 
@@ -51,4 +51,15 @@ std::vector<Event> UserClicks(const SystemRequest& request) {
     return clicks;
 }
 
-}  // namespace stenvik::cli
+void Replay(MemorySession& session, std::span<const Event> events) {
+    for (const auto& event : events) {
+        if (const auto* click = std::get_if<Click>(&event)) {
+            session.Click(click->id);
+        } else {
+            const auto& send = std::get<Send>(event);
+            session.Send(send.id, send.code);
+        }
+    }
+}
+
+}  // namespace stenvik
