@@ -1,8 +1,6 @@
 #include "scripted_user.h"
 
-#include <algorithm>
 #include <cstddef>
-#include <stdexcept>
 
 #include "rc.h"
 
@@ -24,12 +22,7 @@ void ClickSureSigns(const std::vector<SureSign>& sure, std::vector<Event>& click
 std::vector<Event> UserClicks(const RowsRequest& request) {
     std::vector<Event> clicks{Click{rc::kEnkelrader}};
     // The count 1 is marked when the dialog opens.
-    if (request.count != 1) {
-        const auto found = std::find_if(rc::kRowCounts.begin(), rc::kRowCounts.end(),
-                                        [&](const rc::RowCount& entry) { return entry.rows == request.count; });
-        if (found == rc::kRowCounts.end()) throw std::invalid_argument("no such row count in the dialog");
-        clicks.push_back(Click{found->id});
-    }
+    if (request.count != 1) clicks.push_back(Click{rc::RowCountId(request.count)});
     if (request.upload) {
         clicks.push_back(Click{rc::kCompatible});
         if (request.game == Game::Italienska) clicks.push_back(Click{rc::kItalienska});

@@ -49,6 +49,8 @@ struct SystemRequest {
     std::vector<SureSign> sure = {};
 };
 
+// A count the dialog does not offer throws: std::invalid_argument for rows,
+// std::out_of_range for covers.
 std::vector<Event> UserClicks(const RowsRequest& request);
 std::vector<Event> UserClicks(const SystemRequest& request);
 
