@@ -9,8 +9,7 @@ namespace stenvik::cli {
 Outcome Run(const Plan& plan) {
     MemorySession session(plan.seed);
     Replay(session, plan.events);
-    // Only a refused press leaves the single-sign quota below zero.
-    Outcome outcome{session.Rows(), std::nullopt, session.state.sakra < 0};
+    Outcome outcome{session.Rows(), std::nullopt, session.state.SystemRefused()};
     if (plan.state) outcome.stateJson = StateJson(session);
     return outcome;
 }

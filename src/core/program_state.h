@@ -27,6 +27,11 @@ struct ProgramState {
     std::int32_t antal_enkeltecken = 0;
     std::int32_t sakra = 0;
 
+    // The last system press refused the user's choices: more half and full
+    // covers than the matches left once the sure ones are counted. Nothing
+    // else leaves the single-sign quota below zero.
+    bool SystemRefused() const { return sakra < 0; }
+
     // The random source: seeded from the clock, never reseeded by the
     // program itself, so every press continues one stream.
     std::int32_t seed = static_cast<std::int32_t>(std::time(nullptr));

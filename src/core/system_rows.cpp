@@ -13,7 +13,7 @@ bool Controller::SystemStep(coupon::RowsText& test, bool recount) {
     _state.antal_enkeltecken =
         rc::kMatches - _state.antal_halvgarderingar - _state.antal_helgarderingar - _state.antalsakra;
     _state.sakra = _state.antal_enkeltecken;
-    if (_state.sakra < 0) {
+    if (_state.SystemRefused()) {
         test.Assign(coupon::kRefusal);  // no draw at all
     } else {
         WriteSystemGrid(test);
