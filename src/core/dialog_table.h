@@ -237,16 +237,4 @@ constexpr const Control* Find(int id) {
     return index ? &kControls[*index] : nullptr;
 }
 
-// The dialog manager's groups, by template position: a control with WS_GROUP
-// starts a new one. Only the labels have it, so all radio buttons share one.
-inline constexpr std::array<int, kControls.size()> kGroups = [] {
-    std::array<int, kControls.size()> groups{};
-    int group = 0;
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        if ((StyleOf(kControls[i].kind) & style::kGroup) != 0) ++group;
-        groups[i] = group;
-    }
-    return groups;
-}();
-
 }  // namespace stenvik::dialog

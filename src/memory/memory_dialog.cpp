@@ -1,36 +1,34 @@
 #include "memory_dialog.h"
 
 #include "codepage.h"
+#include "dialog_manager.h"
 #include "rc.h"
 
 namespace stenvik {
 
 namespace {
 
-// Handles are positions in the table plus one, so that none stays 0. The
-// status control gets one past them all: it takes texts and shows nothing.
+// The status control gets the handle past the table's: it takes texts and
+// shows nothing.
 constexpr auto kStatusHandle = static_cast<ControlHandle>(dialog::kControls.size() + 1);
 
 }  // namespace
 
 MemoryDialog::MemoryDialog() {
     _controls.reserve(dialog::kControls.size());
-    for (std::size_t i = 0; i < dialog::kControls.size(); ++i) {
-        const auto& spec = dialog::kControls[i];
-        _controls.push_back({&spec, dialog::kGroups[i], true, true, false, Utf8ToCp1252(AsChars(spec.text)).value()});
+    for (const auto& spec : dialog::kControls) {
+        _controls.push_back({&spec, true, true, false, Utf8ToCp1252(AsChars(spec.text)).value()});
     }
 }
 
 ControlHandle MemoryDialog::GetControl(int id) {
     if (id == rc::kStatus) return kStatusHandle;
-    const auto index = dialog::IndexOf(id);
-    return index ? static_cast<ControlHandle>(*index + 1) : ControlHandle::none;
+    return dialog::HandleOf(id);
 }
 
 MemoryDialog::ControlState* MemoryDialog::StateOf(ControlHandle control) {
-    const auto index = static_cast<std::size_t>(control);
-    if (index == 0 || index > _controls.size()) return nullptr;
-    return &_controls[index - 1];
+    const auto index = dialog::IndexOfHandle(control);
+    return index ? &_controls[*index] : nullptr;
 }
 
 void MemoryDialog::SetVisible(ControlHandle control, bool visible) {
@@ -42,11 +40,7 @@ void MemoryDialog::SetEnabled(ControlHandle control, bool enabled) {
 }
 
 void MemoryDialog::SetFocus(ControlHandle control) {
-    if (StateOf(control) != nullptr) {
-        _focus = static_cast<std::size_t>(control) - 1;
-    } else {
-        _focus.reset();
-    }
+    _focus = dialog::IndexOfHandle(control);
 }
 
 bool MemoryDialog::IsChecked(ControlHandle control) {
@@ -79,13 +73,10 @@ std::optional<CommandMessage> MemoryDialog::Click(int id) {
     switch (clicked->spec->kind) {
         case dialog::Kind::CheckBox: clicked->checked = !clicked->checked; break;
         case dialog::Kind::RadioButton:
-            for (auto& other : _controls) {
-                if (other.spec->kind == dialog::Kind::RadioButton && other.group == clicked->group && other.visible &&
-                    other.enabled) {
-                    other.checked = false;
-                }
-            }
-            clicked->checked = true;
+            dialog::ClickRadioButton(
+                static_cast<std::size_t>(clicked - _controls.data()),
+                [this](std::size_t i) { return _controls[i].visible && _controls[i].enabled; },
+                [this](std::size_t i, bool checked) { _controls[i].checked = checked; });
             break;
         default: break;
     }

@@ -22,7 +22,6 @@ class MemoryDialog final : public Platform {
 public:
     struct ControlState {
         const dialog::Control* spec;
-        int group;  // radio buttons clear each other only within a group
         bool visible = true;
         bool enabled = true;
         bool checked = false;

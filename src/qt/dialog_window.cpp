@@ -15,6 +15,7 @@
 
 #include "codepage.h"
 #include "controls.h"
+#include "dialog_manager.h"
 
 namespace stenvik::qt {
 
@@ -60,11 +61,10 @@ DialogWindow::DialogWindow(const QFont& font)
     setFixedSize(ToPixels(dialog::kFrame.rect, _units).size());
 
     _controls.reserve(dialog::kControls.size());
-    for (std::size_t i = 0; i < dialog::kControls.size(); ++i) {
-        const auto& spec = dialog::kControls[i];
+    for (const auto& spec : dialog::kControls) {
         QWidget* widget = MakeWidget(spec);
         widget->setGeometry(ToPixels(spec.rect, _units));
-        _controls.push_back({&spec, widget, dialog::kGroups[i]});
+        _controls.push_back({&spec, widget});
     }
 }
 
@@ -121,29 +121,27 @@ QWidget* DialogWindow::Widget(int id) const {
     return nullptr;
 }
 
+bool DialogWindow::Usable(std::size_t index) const {
+    const QWidget* widget = _controls[index].widget;
+    return !widget->isHidden() && widget->isEnabledTo(this);
+}
+
 void DialogWindow::FocusFirstTabStop() {
-    for (const auto& control : _controls) {
-        if ((dialog::StyleOf(control.spec->kind) & dialog::style::kTabStop) != 0 && !control.widget->isHidden() &&
-            control.widget->isEnabledTo(this)) {
-            control.widget->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    const auto first = dialog::NextTabStop(std::nullopt, false, [this](std::size_t i) { return Usable(i); });
+    if (first) _controls[*first].widget->setFocus(Qt::TabFocusReason);
 }
 
 // Qt has already toggled the box or marked the radio button; a radio button
-// must also stay marked when clicked again and clear the others of its
-// group that the user can see and use. Hidden ones keep their mark.
+// must also stay marked when clicked again, and clear others of its group
+// as the Windows dialog manager does.
 void DialogWindow::UserClicked(std::size_t index) {
     const DialogControl& clicked = _controls[index];
     if (clicked.spec->kind == dialog::Kind::RadioButton) {
-        for (const auto& other : _controls) {
-            if (other.spec->kind == dialog::Kind::RadioButton && other.group == clicked.group &&
-                !other.widget->isHidden() && other.widget->isEnabledTo(this)) {
-                qobject_cast<QAbstractButton*>(other.widget)->setChecked(false);
-            }
-        }
-        qobject_cast<QAbstractButton*>(clicked.widget)->setChecked(true);
+        dialog::ClickRadioButton(
+            index, [this](std::size_t i) { return Usable(i); },
+            [this](std::size_t i, bool checked) {
+                qobject_cast<QAbstractButton*>(_controls[i].widget)->setChecked(checked);
+            });
     }
     Deliver(clicked.spec->id, kClicked);
 }

@@ -18,7 +18,6 @@ namespace stenvik::qt {
 struct DialogControl {
     const dialog::Control* spec;
     QWidget* widget;  // a child of the window, which owns it
-    int group;        // radio buttons clear each other only within a group
 };
 
 class DialogWindow final : public QWidget {
@@ -32,7 +31,7 @@ public:
     void SetCommandHandler(CommandHandler handler) { _onCommand = std::move(handler); }
     void SetCloseHandler(CloseHandler handler) { _onClose = std::move(handler); }
 
-    // In template order; a control's position is its handle less one.
+    // In template order: a position in the table is a position here.
     const std::vector<DialogControl>& Controls() const { return _controls; }
     QWidget* Widget(int id) const;
     QPlainTextEdit* RowsBox() const { return _rowsBox; }
@@ -48,6 +47,7 @@ protected:
 private:
     QWidget* MakeWidget(const dialog::Control& spec);
     void UserClicked(std::size_t index);
+    bool Usable(std::size_t index) const;
     void Deliver(int id, int code) const;
 
     BaseUnits _units;

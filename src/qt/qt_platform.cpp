@@ -4,20 +4,18 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "dialog_manager.h"
 #include "rows_text.h"
 
 namespace stenvik::qt {
 
 ControlHandle QtPlatform::GetControl(int id) {
-    const auto index = dialog::IndexOf(id);
-    return index ? static_cast<ControlHandle>(*index + 1) : ControlHandle::none;
+    return dialog::HandleOf(id);
 }
 
 QWidget* QtPlatform::WidgetOf(ControlHandle control) const {
-    const auto index = static_cast<std::size_t>(control);
-    const auto& controls = _window.Controls();
-    if (index == 0 || index > controls.size()) return nullptr;
-    return controls[index - 1].widget;
+    const auto index = dialog::IndexOfHandle(control);
+    return index ? _window.Controls()[*index].widget : nullptr;
 }
 
 void QtPlatform::SetVisible(ControlHandle control, bool visible) {

@@ -1,7 +1,7 @@
 #pragma once
 // The control operations of the core, answered by the widgets of a
-// DialogWindow. A handle is the control's position in the table plus one,
-// so that none stays 0. Nothing done here is reported as a command.
+// DialogWindow, by the dialog manager's handles. Nothing done here is
+// reported as a command.
 
 #include "dialog_window.h"
 #include "platform.h"
