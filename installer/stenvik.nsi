@@ -1,6 +1,7 @@
 ; The Windows installer of Stenvik: stenvik.exe in Program Files, a Start
 ; menu entry, and an uninstaller listed under Apps & features.
-;   makensis -DPROGRAM=path\to\stenvik.exe -DVERSION=2.2.0 -DOUTFILE=stenvik-setup.exe stenvik.nsi
+;   makensis -DPROGRAM=path\to\stenvik.exe -DVERSION=X.Y.Z -DOUTFILE=stenvik-setup.exe stenvik.nsi
+; The build passes the project's version; it is written nowhere else.
 
 Unicode true
 Target amd64-unicode
@@ -12,7 +13,7 @@ RequestExecutionLevel admin
   !error "Give the program to install: -DPROGRAM=...\stenvik.exe"
 !endif
 !ifndef VERSION
-  !define VERSION "2.2.0"
+  !error "Give the version, as the build does: -DVERSION=X.Y.Z"
 !endif
 !ifndef OUTFILE
   !define OUTFILE "stenvik-${VERSION}-setup.exe"
