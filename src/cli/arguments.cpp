@@ -2,24 +2,247 @@
 
 #include <CLI/CLI.hpp>
 
-#include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <algorithm>
+#include <array>
+#include <charconv>
 
-#include "argument_values.h"
-#include "command_line.h"
-#include "options.h"
+#include "cli.h"
 #include "random_bits.h"
 #include "rc.h"
-#include "scripted_user.h"
-#include "shown_text.h"
+#include "version.h"
 
 namespace stenvik::cli {
 
 namespace {
 
-constexpr const char* kProgram = "stenvik-cli";
+// Plain decimal digits with an optional minus: no blanks, no plus, no hex.
+template <typename Int>
+std::optional<Int> ParseDecimal(std::string_view text) {
+    Int value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
+    return value;
+}
+
+constexpr int kLargestId = 65535;  // identifiers and codes are 16-bit words
+
+std::optional<int> ParseWord(std::string_view text) {
+    const auto value = ParseDecimal<int>(text);
+    if (!value || *value < 0 || *value > kLargestId) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::int32_t ParseSeed(std::string_view text) {
+    const auto seed = ParseDecimal<std::int32_t>(text);
+    if (!seed) {
+        throw BadArgument("--seed " + Quoted(text) + ": expected a whole number from -2147483648 to 2147483647");
+    }
+    return *seed;
+}
+
+int ParseRowCount(std::string_view text) {
+    const auto count = ParseDecimal<int>(text);
+    const bool offered = count && std::any_of(rc::kRowCounts.begin(), rc::kRowCounts.end(),
+                                              [&](const rc::RowCount& entry) { return entry.rows == *count; });
+    if (!offered) throw BadArgument("--count " + Quoted(text) + ": expected 1 to 24, 36, 48, 60, 72 or 90");
+    return *count;
+}
+
+int ParseCoverCount(std::string_view option, std::string_view text) {
+    const auto count = ParseDecimal<int>(text);
+    if (!count || *count < 0 || *count > rc::kMatches) {
+        throw BadArgument(std::string(option) + " " + Quoted(text) + ": expected 0 to 13");
+    }
+    return *count;
+}
+
+Method ParseMethod(std::string_view text) {
+    if (text == "classic") return Method::Classic;
+    if (text == "statistical") return Method::Statistical;
+    throw BadArgument("--method " + Quoted(text) + ": expected classic or statistical");
+}
+
+Game ParseGame(std::string_view text) {
+    if (text == "stryktipset") return Game::Stryktipset;
+    if (text == "italienska") return Game::Italienska;
+    throw BadArgument("--game " + Quoted(text) + ": expected stryktipset or italienska");
+}
+
+SureSign ParseSure(std::string_view text) {
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        throw BadArgument("--sure " + Quoted(text) + ": expected MATCH=SIGN, such as 5=X");
+    }
+    const auto match = ParseDecimal<int>(text.substr(0, equals));
+    if (!match || *match < 1 || *match > rc::kMatches) {
+        throw BadArgument("--sure " + Quoted(text) + ": the match must be 1 to 13");
+    }
+    constexpr std::array<std::string_view, 4> kSigns = {"1", "X", "x", "2"};
+    constexpr std::array<int, 4> kSignIndex = {0, 1, 1, 2};
+    const auto sign = std::find(kSigns.begin(), kSigns.end(), text.substr(equals + 1));
+    if (sign == kSigns.end()) throw BadArgument("--sure " + Quoted(text) + ": the sign must be 1, X or 2");
+    return {*match, kSignIndex[static_cast<std::size_t>(sign - kSigns.begin())]};
+}
+
+void CheckDistinctMatches(const std::vector<SureSign>& sure) {
+    for (auto sign = sure.begin(); sign != sure.end(); ++sign) {
+        const auto same = [&](const SureSign& other) { return other.match == sign->match; };
+        if (std::any_of(sure.begin(), sign, same)) {
+            throw BadArgument("--sure: match " + std::to_string(sign->match) + " is given more than once");
+        }
+    }
+}
+
+Event ParseEvent(std::string_view text) {
+    const auto colon = text.find(':');
+    const bool hasCode = colon != std::string_view::npos;
+    const auto id = ParseWord(text.substr(0, colon));
+    const auto code = hasCode ? ParseWord(text.substr(colon + 1)) : std::nullopt;
+    if (id && !hasCode) return Click{*id};
+    if (id && code) return Send{*id, *code};
+    throw BadArgument("event " + Quoted(text) + ": expected ID or ID:CODE, each 0 to 65535");
+}
+
+namespace {
+
+// Every option is taken as text, each occurrence kept, and checked by the
+// parsers above: so every bad value, and a value given twice, gets a message
+// that says what the option accepts.
+struct Options {
+    std::vector<std::string> count, method, game, half, full, seed, output;
+    std::vector<std::string> sure, events;
+    bool upload = false, raw = false, state = false;
+};
+
+// One value per occurrence, so that "--sure 1=1 2=X" is refused rather than
+// read as two signs; every occurrence is kept.
+CLI::Option* AddValue(CLI::App& command, const std::string& name, std::vector<std::string>& values,
+                      const std::string& type, const std::string& help) {
+    return command.add_option(name, values, help)
+        ->type_name(type)
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+void AddMethod(CLI::App& command, Options& options) {
+    AddValue(command, "--method", options.method, "classic|statistical",
+             "classic (the default) or statistical,\ne.g. --method statistical");
+}
+
+void AddSure(CLI::App& command, Options& options) {
+    AddValue(command, "--sure", options.sure, "M=S",
+             "Fix match M (1-13) to sign S (1, X or 2);\nrepeat for more, e.g. --sure 5=X --sure 13=2")
+        ->type_name("M=S ...");
+}
+
+void AddSeed(CLI::App& command, Options& options) {
+    AddValue(command, "--seed", options.seed, "N",
+             "Seed the generator with N (signed 32-bit):\nsame seed, same rows, e.g. --seed 1;\nwithout it, rows of "
+             "this run's own");
+}
+
+void AddOutput(CLI::App& command, Options& options) {
+    auto* output = AddValue(command, "--output", options.output, "FILE",
+                            "Save to FILE as SPARA raderna does (- for\nstandard output), e.g. --output rader.txt");
+    command.add_flag("--raw", options.raw, "Print the bytes SPARA raderna would save,\ne.g. --raw > rader.txt")
+        ->excludes(output);
+}
+
+// A command whose help ends in `notes` and an example of its use.
+CLI::App& AddCommand(CLI::App& app, const std::string& name, const std::string& summary, const std::string& notes,
+                     const std::string& example) {
+    auto* command = app.add_subcommand(name, summary);
+    command->footer(notes + "\nExample:\n  " + kProgram + " " + example);
+    return *command;
+}
+
+constexpr const char* kOverview = R"(Random rows for Stryktipset and Italienska Stryktipset, made by the same
+Controller as the window, from a freshly opened dialog, click by click.
+
+The text goes to standard output in UTF-8 with LF line breaks. --raw prints
+instead the bytes "SPARA raderna" saves (Windows-1252, CRLF, nothing added);
+--output FILE saves them to FILE as a shell's > would, except that a regular
+file is replaced only once the new text is completely written, keeping its
+owner and mode; --output - prints them. Without --seed every run draws rows
+of its own. Exit codes: 0 done, 1 a system the choices do not fit or a file
+not written, 2 a bad argument.)";
+
+constexpr const char* kExamples = R"(
+Examples:
+  stenvik-cli rows --count 10 --seed 1
+  stenvik-cli rows --count 5 --upload --game italienska --output rader.txt
+  stenvik-cli system --half 3 --full 2 --sure 7=X --method statistical
+  stenvik-cli clicks --seed 1 --state 1002 1012 1024 1007
+  stenvik-cli instructions --raw > instruktioner.txt)";
+
+void AddRows(CLI::App& app, Options& options) {
+    auto& rows = AddCommand(app, "rows", "Single rows: ENKELRADER, your choices, GENERERA rader", "",
+                            "rows --count 3 --sure 1=1 --sure 7=X --seed 42");
+    AddValue(rows, "--count", options.count, "N", "Rows: 1-24, 36, 48, 60, 72 or 90 (default 1),\ne.g. --count 10");
+    AddMethod(rows, options);
+    AddSure(rows, options);
+    auto* upload = rows.add_flag("--upload", options.upload,
+                                 "Rows in the format Svenska Spel takes for\nuploading, not the grid, e.g. --upload");
+    AddValue(rows, "--game", options.game, "stryktipset|italienska",
+             "The game --upload names (default stryktipset),\ne.g. --game italienska")
+        ->needs(upload);
+    AddSeed(rows, options);
+    AddOutput(rows, options);
+}
+
+void AddSystem(CLI::App& app, Options& options) {
+    auto& system = AddCommand(app, "system", "A system: SYSTEM, your choices, GENERERA rader",
+                              "\nIf the sure matches and the covers do not fit the 13 matches, the window's\n"
+                              "refusal goes to standard error and the exit code is 1.\n",
+                              "system --half 2 --full 1 --seed 1");
+    AddValue(system, "--half", options.half, "N", "Half covers, 0-13 (default 0), e.g. --half 3");
+    AddValue(system, "--full", options.full, "N",
+             "Full covers, 0-13 (default 0), at most 13\nwith the half covers, e.g. --full 2");
+    AddMethod(system, options);
+    AddSure(system, options);
+    AddSeed(system, options);
+    AddOutput(system, options);
+}
+
+void AddClicks(CLI::App& app, Options& options) {
+    auto& clicks = AddCommand(app, "clicks", "Replay clicks and commands on a freshly opened dialog",
+                              "\nControls: 1001 ENKELRADER, 1002 SYSTEM, 1007 GENERERA rader, 1008 SPARA raderna\n"
+                              "(the save dialog is cancelled), 1009 Instruktioner, 1039 the rows box,\n"
+                              "1068 upload format, 1069 Stryktipset, 1070 Italienska Stryktipset,\n"
+                              "1072 klassiskt, 1073 statistiskt; half covers 0-13: 1037, 1003, 1012-1023;\n"
+                              "full covers 0-13: 1038, 1024-1036; row counts: 1040-1067, 1071;\n"
+                              "sure signs: 1074 + 3 x (match - 1), plus 0, 1 or 2 for 1, X or 2.\n",
+                              "clicks --seed 1 1001 1041 1007");
+    AddSeed(clicks, options);
+    AddOutput(clicks, options);
+    clicks
+        .add_flag("--state", options.state,
+                  "Print the dialog's state as JSON instead of\nthe text (rows box, status, controls,\n"
+                  "globals), e.g. --state")
+        ->excludes("--raw");
+    clicks
+        .add_option("EVENT", options.events,
+                    "ID: a user's click on control ID (nothing if\nit is hidden or disabled); ID:CODE: the\n"
+                    "command (ID, CODE) as is; both 0-65535,\ne.g. 1001 1007 or 1007:1")
+        ->type_name("ID[:CODE]")
+        ->required();
+}
+
+void DescribeCommandLine(CLI::App& app, Options& options) {
+    app.description(kOverview);
+    app.footer(kExamples);
+    app.set_version_flag("--version", app.get_name() + " " + std::string(kVersion), "Print the version and exit");
+    app.require_subcommand(1);
+    AddRows(app, options);
+    AddSystem(app, options);
+    AddClicks(app, options);
+    AddOutput(AddCommand(app, "instructions", "The help text of Instruktioner, in Swedish", "", "instructions"),
+              options);
+}
 
 // The value of an option that takes one, if it was given.
 std::optional<std::string> Single(const std::vector<std::string>& values, std::string_view name) {
@@ -64,6 +287,19 @@ std::vector<Event> SystemClicks(const Options& options) {
     request.method = MethodOf(options);
     request.sure = SureSigns(options.sure);
     return UserClicks(request);
+}
+
+// A file for --output that cannot be an option taken for its value, as in
+// "--output --upload": neither empty nor starting with "-" ("-" itself,
+// standard output, is handled before).
+std::filesystem::path ParseOutputFile(std::string_view text) {
+    if (text.empty())
+        throw BadArgument("--output \"\": expected a file name such as ./rader.txt, or - for standard output");
+    if (text.starts_with("-")) {
+        throw BadArgument("--output " + Quoted(text) + ": looks like an option; for a file of that name write ./" +
+                          Shown(text));
+    }
+    return std::string(text);
 }
 
 // Without --seed each run draws rows of its own, also runs started in the

@@ -1,15 +1,35 @@
 #pragma once
 // stenvik-cli's command line: the arguments become a plan of events, or end
-// the run at once (help, version, a bad argument).
+// the run at once (help, version, a bad argument). Every value is checked
+// strictly: one the window could not produce is refused, never bent into
+// range.
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
-#include "exit_codes.h"
-#include "plan.h"
+#include "scripted_user.h"
 
 namespace stenvik::cli {
+
+// What one run does, decided before the dialog exists: the events a user
+// would make, and where the text goes.
+struct Plan {
+    std::int32_t seed = 0;  // --seed, or one of this run's own
+    std::vector<Event> events;
+    std::optional<std::filesystem::path> outputFile;
+    bool raw = false;    // the saved file's bytes on stdout
+    bool state = false;  // the dialog's state as JSON on stdout
+    // A system that refuses the user's choices is the caller's error, not
+    // rows; replayed clicks show the refusal as the window does.
+    bool refusalIsError = false;
+};
 
 // The run ends here: print these texts and exit with this code.
 struct EarlyExit {
@@ -20,5 +40,25 @@ struct EarlyExit {
 
 // `args` as main receives them, the program's name first.
 std::variant<Plan, EarlyExit> ParseArguments(std::span<const char* const> args);
+
+// A bad argument; its message names the problem in one line.
+class BadArgument : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::int32_t ParseSeed(std::string_view text);
+// One of the counts the window offers: 1 to 24, 36, 48, 60, 72, 90.
+int ParseRowCount(std::string_view text);
+// 0 to 13 half or full covers; `option` names the option in the message.
+int ParseCoverCount(std::string_view option, std::string_view text);
+Method ParseMethod(std::string_view text);  // classic or statistical
+Game ParseGame(std::string_view text);      // stryktipset or italienska
+// "M=S": a match from 1 to 13 and a sign 1, X (or x) or 2.
+SureSign ParseSure(std::string_view text);
+// Each match may be fixed once.
+void CheckDistinctMatches(const std::vector<SureSign>& sure);
+// "ID" (a click) or "ID:CODE" (a command as is), each decimal 0 to 65535.
+Event ParseEvent(std::string_view text);
 
 }  // namespace stenvik::cli

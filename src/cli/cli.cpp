@@ -1,13 +1,131 @@
 #include "cli.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <limits>
 #include <ostream>
 #include <variant>
+#include <vector>
 
 #include "arguments.h"
-#include "output.h"
-#include "session_run.h"
+#include "codepage.h"
+#include "line_breaks.h"
+#include "memory_session.h"
+#include "scripted_user.h"
+#include "state_json.h"
 
 namespace stenvik::cli {
+
+namespace {
+
+constexpr std::size_t kShownCharacters = 60;
+constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+constexpr std::size_t kUnlimited = std::numeric_limits<std::size_t>::max();
+
+// The length of the character `text` starts with when it is valid UTF-8 and
+// no control character, else 0.
+std::size_t PrintableLength(std::string_view text) {
+    std::size_t length = 0;
+    const auto code = DecodeUtf8(text, length);
+    const bool control = !code || *code < 0x20 || (*code >= 0x7F && *code <= 0x9F);
+    return control ? 0 : length;
+}
+
+std::string Escaped(unsigned char byte) {
+    switch (byte) {
+        case '\n': return "\\n";
+        case '\r': return "\\r";
+        case '\t': return "\\t";
+        default: break;
+    }
+    constexpr std::string_view kHex = "0123456789abcdef";
+    return {'\\', 'x', kHex[byte >> 4U], kHex[byte & 0xFU]};
+}
+
+// Shows `text` character by character, `limit` characters at most.
+std::string Escape(std::string_view text, std::size_t limit) {
+    std::string shown;
+    for (std::size_t characters = 0; !text.empty(); ++characters) {
+        if (characters == limit) return shown.append(kEllipsis);
+        const auto length = PrintableLength(text);
+        shown += length > 0 ? std::string(text.substr(0, length)) : Escaped(static_cast<unsigned char>(text[0]));
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return shown;
+}
+
+// The texts a parser may quote from the arguments: each whole, and the
+// value of an "--option=value", longest first so that the whole wins.
+std::vector<std::string_view> QuotableTexts(std::span<const char* const> args) {
+    std::vector<std::string_view> texts;
+    for (const char* arg : args) {
+        const std::string_view text(arg);
+        if (text.empty()) continue;
+        texts.push_back(text);
+        const auto equals = text.find('=');
+        if (text.starts_with("-") && equals != std::string_view::npos && equals + 1 < text.size()) {
+            texts.push_back(text.substr(equals + 1));
+        }
+    }
+    std::sort(texts.begin(), texts.end(), [](auto a, auto b) { return a.size() > b.size(); });
+    return texts;
+}
+
+}  // namespace
+
+std::string Shown(std::string_view text) { return Escape(text, kShownCharacters); }
+
+std::string Quoted(std::string_view text) { return "\"" + Shown(text) + "\""; }
+
+std::string WithArgumentsShown(std::string_view message, std::span<const char* const> args) {
+    const auto texts = QuotableTexts(args);
+    std::string shown;
+    while (!message.empty()) {
+        const auto quoted =
+            std::find_if(texts.begin(), texts.end(), [&](auto text) { return message.starts_with(text); });
+        const bool isQuoted = quoted != texts.end();
+        const auto length = isQuoted ? quoted->size() : std::max<std::size_t>(PrintableLength(message), 1);
+        shown += Escape(message.substr(0, length), isQuoted ? kShownCharacters : kUnlimited);
+        message.remove_prefix(length);
+    }
+    return shown;
+}
+
+namespace {
+
+// The rows text for a terminal: UTF-8, "\n" line breaks, one final "\n".
+std::string TerminalText(std::string_view cp1252) { return Cp1252ToUtf8(CrlfToLf(cp1252)) + "\n"; }
+
+// Saves and prints what the plan asks of the dialog the plan was replayed
+// on; returns the exit code.
+int Deliver(const Plan& plan, const MemorySession& session, std::ostream& out, std::ostream& err,
+            posix::PosixFiles& files) {
+    const auto& rows = session.Rows();
+    if (plan.refusalIsError && session.state.SystemRefused()) {
+        err << TerminalText(rows);
+        return kExitFailure;
+    }
+    if (plan.outputFile) {
+        if (const auto error = posix::ReplaceFile(*plan.outputFile, rows, files)) {
+            err << kProgram << ": cannot write " << Shown(plan.outputFile->string()) << ": " << error.message() << "\n";
+            return kExitFailure;
+        }
+    }
+    if (plan.state) {
+        out << StateJson(session);
+    } else if (plan.raw) {
+        out << rows;
+    } else if (!plan.outputFile) {
+        out << TerminalText(rows);
+    }
+    if (!out.flush()) {
+        err << kProgram << ": cannot write to standard output\n";
+        return kExitFailure;
+    }
+    return kExitDone;
+}
+
+}  // namespace
 
 int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
     const auto parsed = ParseArguments(args);
@@ -16,8 +134,11 @@ int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& e
         err << early->err;
         return early->code;
     }
+    // A freshly opened dialog in memory, clicked as a user would.
     const auto& plan = std::get<Plan>(parsed);
-    return Deliver(plan, Run(plan), out, err, files);
+    MemorySession session(plan.seed);
+    Replay(session, plan.events);
+    return Deliver(plan, session, out, err, files);
 }
 
 }  // namespace stenvik::cli

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
         stenvik::posix::PosixFiles files;
         return stenvik::cli::RunCli({argv, static_cast<std::size_t>(argc)}, std::cout, std::cerr, files);
     } catch (const std::exception& error) {
-        std::cerr << "stenvik-cli: " << error.what() << "\n";
-        return 1;
+        std::cerr << stenvik::cli::kProgram << ": " << error.what() << "\n";
+        return stenvik::cli::kExitFailure;
     }
 }

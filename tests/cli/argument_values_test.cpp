@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "argument_values.h"
+#include "arguments.h"
+#include "cli.h"
 #include "scripted_user.h"
-#include "shown_text.h"
 
 namespace stenvik::cli {
 namespace {
