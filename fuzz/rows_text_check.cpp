@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "coupon_parse.h"
+#include "coupon_reader.h"
 #include "coupon_text.h"
 
 namespace stenvik::fuzz {
 
 namespace {
 
-using win32::tests::GridLines;
-using win32::tests::Lines;
-using win32::tests::SingleRowSigns;
+using support::GridRows;
+using support::ReadGrid;
+using support::ReadUpload;
 
 std::string MatchFault(int match, std::string_view what) {
     return "match " + std::to_string(match) + ": " + std::string(what);
@@ -25,14 +25,15 @@ std::string WrongLength(std::string_view form, std::size_t rows, std::string_vie
 std::string CheckGrid(std::string_view text, const PressState& press) {
     const auto rows = static_cast<std::size_t>(press.rows);
     if (const auto length = 223 + 51 * rows; text.size() != length) return WrongLength("a grid", rows, text, length);
-    const auto matches = GridLines(text, 17 + 4 * rows);
-    if (matches.empty()) return "no grid of " + std::to_string(rows) + " rows";
-    for (const auto& [match, cells] : matches) {
-        const auto signs = SingleRowSigns(cells);
-        if (signs.size() != rows) return MatchFault(match, "[" + cells + "] is not one cell per row");
-        const char sure = press.sure[static_cast<std::size_t>(match - 1)];
-        if (sure != 0 && signs.find_first_not_of(sure) != std::string::npos) {
-            return MatchFault(match, "a row without its sure sign");
+    const auto grid = ReadGrid(text);
+    if (!grid || grid->hyphens != 17 + 4 * rows) return "no grid of " + std::to_string(rows) + " rows";
+    const auto signs = GridRows(text);
+    if (!signs || signs->size() != rows) return "a grid whose cells are not one sign per row";
+    for (std::size_t match = 0; match < press.sure.size(); ++match) {
+        const char sure = press.sure[match];
+        const auto without = [&](const std::string& row) { return row[match] != sure; };
+        if (sure != 0 && std::ranges::any_of(*signs, without)) {
+            return MatchFault(static_cast<int>(match) + 1, "a row without its sure sign");
         }
     }
     return {};
@@ -44,17 +45,16 @@ std::string CheckUpload(std::string_view text, const PressState& press) {
     if (const auto length = game.size() + 29 * rows; text.size() != length) {
         return WrongLength("an upload", rows, text, length);
     }
-    const auto lines = Lines(text);
-    if (lines.size() != rows + 1 || lines.front() != game) return "an upload text not headed by " + std::string(game);
-    for (std::size_t row = 1; row < lines.size(); ++row) {
-        const auto& line = lines[row];
-        if (line.size() != 27 || line[0] != 'E') return "upload row " + std::to_string(row) + " is [" + line + "]";
-        for (int match = 1; match <= rc::kMatches; ++match) {
-            const auto comma = static_cast<std::size_t>(2 * match - 1);
-            const char sign = line[comma + 1];
-            const char sure = press.sure[static_cast<std::size_t>(match - 1)];
-            if (line[comma] != ',' || (sign != '1' && sign != 'X' && sign != '2') || (sure != 0 && sign != sure)) {
-                return "upload row " + std::to_string(row) + " is [" + line + "]";
+    const auto upload = ReadUpload(text);
+    if (!upload) return "no upload text";
+    if (upload->game != game || upload->rows.size() != rows) {
+        return "an upload text not of " + std::to_string(rows) + " rows headed by " + std::string(game);
+    }
+    for (std::size_t row = 0; row < rows; ++row) {
+        for (std::size_t match = 0; match < press.sure.size(); ++match) {
+            const char sure = press.sure[match];
+            if (sure != 0 && upload->rows[row][match] != sure) {
+                return "upload row " + std::to_string(row + 1) + " is " + upload->rows[row];
             }
         }
     }
@@ -72,10 +72,11 @@ std::string CheckSystem(std::string_view text, const PressState& press) {
         return text == coupon::kRefusal.view() ? std::string() : "a system that cannot fit was not refused";
     }
 
-    const auto matches = GridLines(text, 23);
-    if (matches.empty()) return "no system grid";
+    const auto grid = ReadGrid(text);
+    if (!grid || grid->hyphens != 23) return "no system grid";
     int halves = 0, fulls = 0, drawnSingles = 0;
-    for (const auto& [match, cell] : matches) {
+    for (int match = 1; match <= rc::kMatches; ++match) {
+        const auto& cell = grid->cells[static_cast<std::size_t>(match - 1)];
         const char sure = press.sure[static_cast<std::size_t>(match - 1)];
         if (sure != 0) {
             if (cell != std::string{' ', sure, ' '}) {

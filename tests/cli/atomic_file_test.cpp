@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "atomic_file.h"
+#include "call_faults.h"
 #include "cli_test_support.h"
 
 namespace stenvik::cli::test {
@@ -29,48 +30,53 @@ const std::string kNew = " Match 1:   1 \r\n Match 2:   X \r\n\xE5\xE4\xF6";
 // play a file system without unnamed files (O_TMPFILE).
 class FailingFiles final : public PosixFiles {
 public:
-    explicit FailingFiles(int failAt, bool unnamedFiles = true) : _failAt(failAt), _unnamedFiles(unnamedFiles) {}
+    explicit FailingFiles(int failAt, bool unnamedFiles = true) : _unnamedFiles(unnamedFiles) {
+        _faults.failAt = failAt;
+    }
 
     int Open(const char* path, int flags, mode_t mode) override {
         if (!_unnamedFiles && (flags & O_TMPFILE) == O_TMPFILE) {
             errno = EOPNOTSUPP;
             return -1;
         }
-        return Fails() ? -1 : PosixFiles::Open(path, flags, mode);
+        return Injects("Open") ? -1 : PosixFiles::Open(path, flags, mode);
     }
     ssize_t Write(int fd, const void* data, size_t size) override {
-        return Fails() ? -1 : PosixFiles::Write(fd, data, size);
+        return Injects("Write") ? -1 : PosixFiles::Write(fd, data, size);
     }
-    int Ftruncate(int fd, off_t length) override { return Fails() ? -1 : PosixFiles::Ftruncate(fd, length); }
+    int Ftruncate(int fd, off_t length) override {
+        return Injects("Ftruncate") ? -1 : PosixFiles::Ftruncate(fd, length);
+    }
     int Fchown(int fd, uid_t owner, gid_t group) override {
-        return Fails() ? -1 : PosixFiles::Fchown(fd, owner, group);
+        return Injects("Fchown") ? -1 : PosixFiles::Fchown(fd, owner, group);
     }
-    int Fchmod(int fd, mode_t mode) override { return Fails() ? -1 : PosixFiles::Fchmod(fd, mode); }
-    int Fsync(int fd) override { return Fails() ? -1 : PosixFiles::Fsync(fd); }
+    int Fchmod(int fd, mode_t mode) override { return Injects("Fchmod") ? -1 : PosixFiles::Fchmod(fd, mode); }
+    int Fsync(int fd) override { return Injects("Fsync") ? -1 : PosixFiles::Fsync(fd); }
     int Close(int fd) override {
         // A failed close still releases the descriptor, as on Linux.
-        const bool fails = Fails();
+        const bool fails = Injects("Close");
         const int result = PosixFiles::Close(fd);
         if (fails) errno = EIO;
         return fails ? -1 : result;
     }
     int Link(const char* from, const char* to, int flags) override {
-        return Fails() ? -1 : PosixFiles::Link(from, to, flags);
+        return Injects("Link") ? -1 : PosixFiles::Link(from, to, flags);
     }
-    int Rename(const char* from, const char* to) override { return Fails() ? -1 : PosixFiles::Rename(from, to); }
+    int Rename(const char* from, const char* to) override {
+        return Injects("Rename") ? -1 : PosixFiles::Rename(from, to);
+    }
     int Unlink(const char* path) override { return PosixFiles::Unlink(path); }  // cleaning up must not fail
 
-    bool Injected() const { return _calls >= _failAt; }
+    bool Injected() const { return !_faults.failed.empty(); }
 
 private:
-    bool Fails() {
-        if (++_calls != _failAt) return false;
+    bool Injects(const char* call) {
+        if (!_faults.Fails(call)) return false;
         errno = EIO;
         return true;
     }
-    int _failAt;
+    support::CallFaults _faults;
     bool _unnamedFiles;
-    int _calls = 0;
 };
 
 // Writes at most a few bytes per call and is interrupted once.

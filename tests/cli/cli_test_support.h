@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "coupon_reader.h"
 #include "test_paths.h"
 
 namespace stenvik::cli::test {
@@ -74,45 +75,10 @@ private:
     std::filesystem::path _path;
 };
 
-// The coupon grid of single rows, each row given as its 13 signs, "1X2...".
-inline std::string RowsGrid(const std::vector<std::string>& rows) {
-    std::string text;
-    for (int match = 1; match <= 13; ++match) {
-        if (match > 1) text += "\r\n";
-        text += " Match " + std::to_string(match) + (match < 10 ? ":  " : ":");
-        for (const auto& row : rows) text += std::string(" ") + row.at(static_cast<std::size_t>(match - 1)) + " ";
-        if (match % 3 == 0 && match < 12) {
-            text += "\r\n -----------------";
-            for (std::size_t row = 0; row < rows.size(); ++row) text += "----";
-        }
-    }
-    return text;
-}
-
-// A system's grid: one cell per match.
-inline std::string SystemGrid(const std::vector<std::string>& cells) {
-    std::string text;
-    for (int match = 1; match <= 13; ++match) {
-        if (match > 1) text += "\r\n";
-        text += " Match " + std::to_string(match) + (match < 10 ? ":  " : ":");
-        text += cells.at(static_cast<std::size_t>(match - 1));
-        if (match % 3 == 0 && match < 12) text += "\r\n -----------------------";
-    }
-    return text;
-}
-
-// The cell of each match line of a system's grid.
-inline std::vector<std::string> SystemCells(const std::string& grid) {
-    std::vector<std::string> cells;
-    for (std::size_t start = 0; start < grid.size();) {
-        auto end = grid.find("\r\n", start);
-        if (end == std::string::npos) end = grid.size();
-        const auto line = grid.substr(start, end - start);
-        if (line.starts_with(" Match ")) cells.push_back(line.substr(cells.size() < 9 ? 11 : 10));
-        start = end + 2;
-    }
-    return cells;
-}
+// The coupon texts the known answers are written in.
+using support::MatchCells;
+using support::RowsGrid;
+using support::SystemGrid;
 
 // What a terminal shows of a Windows-1252-free text: "\n" breaks, a final one.
 inline std::string OnTerminal(std::string text) {

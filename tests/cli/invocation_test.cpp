@@ -120,7 +120,7 @@ TEST(Systems, ChoicesThatDoNotFitAreRefusedWithNothingWritten) {
     const auto fits =
         Invoke({"system", "--half", "5", "--full", "5", "--sure", "1=1", "--sure", "2=X", "--sure", "3=2", "--raw"});
     EXPECT_EQ(fits.code, 0);
-    const auto cells = SystemCells(fits.out);
+    const auto cells = MatchCells(fits.out);
     EXPECT_EQ(std::vector(cells.begin(), cells.begin() + 3), (std::vector<std::string>{" 1 ", " X ", " 2 "}));
     const auto half = std::count_if(cells.begin(), cells.end(), [](const auto& cell) {
         return cell == " 1X " || cell == "   X2 " || cell == " 1  2 ";

@@ -1,33 +1,23 @@
 // The platform rules the in-memory dialog models, which every other test of
-// the rules relies on.
+// the rules relies on: those of every layer, and its own.
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "memory_dialog.h"
+#include "platform_contract.h"
 #include "rc.h"
 
 namespace stenvik {
 namespace {
 
-TEST(MemoryDialog, AnAbsentControlTakesEveryOperationAndDoesNothing) {
-    MemoryDialog dialog;
-    const auto absent = dialog.GetControl(1004);
-    ASSERT_EQ(absent, ControlHandle::none);
-    const auto rowsBox = dialog.GetControl(rc::kRowsBox);
-    dialog.SetFocus(rowsBox);
-    dialog.SetVisible(absent, false);
-    dialog.SetEnabled(absent, false);
-    dialog.SetChecked(absent, true);
-    dialog.SetText(absent, "lost");
-    EXPECT_FALSE(dialog.IsChecked(absent));
-    EXPECT_EQ(dialog.TextLength(absent), 0);
-    dialog.SetFocus(absent);
-    EXPECT_EQ(dialog.Focus(), std::nullopt);
-    EXPECT_EQ(dialog.Status(), std::nullopt);
-}
+using namespace support;
 
 TEST(MemoryDialog, TheStatusControlRecordsTextsButShowsNothing) {
     MemoryDialog dialog;
+    dialog.SetText(ControlHandle::none, "lost");
+    EXPECT_EQ(dialog.Status(), std::nullopt);
     const auto status = dialog.GetControl(rc::kStatus);
     dialog.SetText(status, "1 enkelrad vald.");
     EXPECT_EQ(dialog.Status(), "1 enkelrad vald.");
@@ -69,13 +59,21 @@ TEST(MemoryDialog, ARadioClickClearsTheVisibleEnabledOthersOfItsGroup) {
     EXPECT_FALSE(dialog.Find(rc::kEnkelrader)->checked);  // check boxes are no part of it
 }
 
-TEST(MemoryDialog, TextsAreWindows1252) {
+// The rules every platform layer keeps, over the dialog's own state.
+struct MemoryLayer {
+    static constexpr std::array kAbsent{rc::kEdit, rc::kClear, 1004, rc::kNoId};
+    Platform& Dialog() { return dialog; }
+    bool Visible(int id) const { return dialog.Find(id)->visible; }
+    bool Enabled(int id) const { return dialog.Find(id)->enabled; }
+    bool Checked(int id) const { return dialog.Find(id)->checked; }
+    std::string Text(int id) const { return dialog.Find(id)->text; }
+    std::optional<int> Focus() const { return dialog.Focus(); }
+    // Only a user's Click sends a command.
+    static std::vector<std::pair<int, int>> Commands() { return {}; }
+
     MemoryDialog dialog;
-    EXPECT_EQ(dialog.Find(rc::kRowsBox)->text, "H\xE4r kommer dina rader visas!");
-    EXPECT_EQ(dialog.TextLength(dialog.GetControl(rc::kRowsBox)), 28);
-    dialog.SetText(dialog.GetControl(rc::kRowsBox), "");
-    EXPECT_EQ(dialog.TextLength(dialog.GetControl(rc::kRowsBox)), 0);
-}
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(MemoryDialog, PlatformContract, MemoryLayer);
 
 }  // namespace
 }  // namespace stenvik

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "coupon_reader.h"
 #include "dialog_probe.h"
 #include "instructions.h"
 
@@ -12,6 +13,7 @@ namespace stenvik {
 namespace {
 
 using namespace testing;
+using namespace support;
 
 constexpr int kHalf(int count) { return rc::kHalfCovers[static_cast<std::size_t>(count)]; }
 constexpr int kFull(int count) { return rc::kFullCovers[static_cast<std::size_t>(count)]; }

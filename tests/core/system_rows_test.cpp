@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "coupon_reader.h"
 #include "coupon_text.h"
 #include "dialog_probe.h"
 #include "scripted_user.h"
@@ -13,6 +14,7 @@ namespace stenvik {
 namespace {
 
 using namespace testing;
+using namespace support;
 using Cells = std::vector<std::string>;
 
 // Clicks a system as a user would and presses "GENERERA rader".
@@ -88,7 +90,9 @@ TEST(SystemRows, ExtremeChoices) {
             if (c.length != 0) {
                 EXPECT_EQ(session.Rows().size(), c.length) << c.name;
             }
-            for (const auto& cell : MatchCells(session.Rows())) {
+            const auto cells = MatchCells(session.Rows());
+            ASSERT_EQ(cells.size(), 13u) << c.name;
+            for (const auto& cell : cells) {
                 EXPECT_NE(c.cells.find("|" + cell + "|"), std::string::npos) << c.name << " [" << cell << "]";
             }
         }

@@ -3,12 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QStringList>
 #include <QTest>
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "dialog_font.h"
 #include "memory_session.h"
+#include "platform_contract.h"
 #include "qt_platform.h"
 #include "qt_test_support.h"
 #include "rc.h"
@@ -16,6 +22,8 @@
 
 namespace stenvik::qt::test {
 namespace {
+
+using namespace support;
 
 bool Checked(const Program& program, int id) { return program.Button(id)->isChecked(); }
 bool Shown(const Program& program, int id) { return !program.session.window.Widget(id)->isHidden(); }
@@ -103,73 +111,48 @@ TEST(QtClicks, GeneratesTheKnownRowOfSeedOne) {
     EXPECT_EQ(program.Rows(), memory.Rows());
 }
 
-struct Command {
-    int id;
-    int code;
-    bool operator==(const Command&) const = default;
-};
-
-// A window of its own, so that every command it sends can be seen.
-struct BareWindow {
-    BareWindow() {
-        window.SetCommandHandler([this](int id, int code) { commands.push_back({id, code}); });
+// A window of its own, so that every command it sends can be seen: the
+// rules every platform layer keeps, over the widgets.
+struct QtLayer {
+    QtLayer() {
+        window.SetCommandHandler([this](int id, int code) { commands.emplace_back(id, code); });
         window.show();
         window.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
+
+    static constexpr std::array kAbsent{rc::kStatus, rc::kEdit, rc::kClear, 1004, rc::kNoId};
+    Platform& Dialog() { return platform; }
+    bool Visible(int id) const { return window.Widget(id)->isVisible(); }
+    bool Enabled(int id) const { return window.Widget(id)->isEnabled(); }
+    bool Checked(int id) const {
+        const auto* button = qobject_cast<QAbstractButton*>(window.Widget(id));
+        return button != nullptr && button->isChecked();
+    }
+    std::string Text(int id) const {
+        return ToCp1252(qobject_cast<QPlainTextEdit*>(window.Widget(id))->document()->toRawText()).value();
+    }
+    std::optional<int> Focus() const {
+        const QWidget* focused = QApplication::focusWidget();
+        if (focused == nullptr) return std::nullopt;
+        const auto& controls = window.Controls();
+        const auto control = std::ranges::find(controls, focused, &DialogControl::widget);
+        return control == controls.end() ? dialog::kNoId : control->spec->id;
+    }
+    std::vector<std::pair<int, int>> Commands() const { return commands; }
+
     DialogWindow window{DialogFont()};
     QtPlatform platform{window};
-    std::vector<Command> commands;
+    std::vector<std::pair<int, int>> commands;
 };
+INSTANTIATE_TYPED_TEST_SUITE_P(QtPlatformRules, PlatformContract, QtLayer);
 
-TEST(QtPlatformRules, TheProgramsOwnChangesSendNoCommands) {
-    BareWindow bare;
-    QtPlatform& platform = bare.platform;
-    const ControlHandle rows = platform.GetControl(rc::kRowsBox);
-    const ControlHandle system = platform.GetControl(rc::kSystem);
-    const ControlHandle radio = platform.GetControl(rc::kHalfCovers[2]);
-
-    platform.SetChecked(system, true);
-    platform.SetChecked(radio, true);
-    platform.SetChecked(platform.GetControl(rc::kHalfCovers[3]), true);
-    platform.SetVisible(system, false);
-    platform.SetVisible(system, true);
-    platform.SetEnabled(radio, false);
-    platform.SetFocus(system);
-    platform.SetText(rows, "a\r\nb\xE5");
-    EXPECT_TRUE(bare.commands.empty());
-
-    // Marking from code clears nothing, unlike a user's click.
-    EXPECT_TRUE(platform.IsChecked(radio));
-    EXPECT_TRUE(platform.IsChecked(platform.GetControl(rc::kHalfCovers[3])));
-    EXPECT_EQ(bare.window.RowsBox()->toPlainText(), QStringLiteral("a\nbå"));
-    EXPECT_EQ(platform.TextLength(rows), 5);
-
-    // Typing is the user's: the box reports its change.
+// Typing is the user's, unlike the program's own changes: the box reports it.
+TEST(QtPlatformRules, TypingInTheRowsBoxSendsItsChange) {
+    QtLayer bare;
     bare.window.RowsBox()->setFocus();
     QTest::keyClick(bare.window.RowsBox(), Qt::Key_Z);
-    EXPECT_EQ(bare.commands, (std::vector<Command>{{rc::kRowsBox, kEditChanged}}));
-}
-
-TEST(QtPlatformRules, AnAbsentControlTakesEverythingAndDoesNothing) {
-    BareWindow bare;
-    QtPlatform& platform = bare.platform;
-    for (const int id : {rc::kStatus, rc::kEdit, rc::kClear, 1004, dialog::kNoId}) {
-        EXPECT_EQ(platform.GetControl(id), ControlHandle::none) << id;
-    }
-    const ControlHandle none = ControlHandle::none;
-    platform.SetVisible(none, false);
-    platform.SetEnabled(none, false);
-    platform.SetChecked(none, true);
-    platform.SetText(none, "lost");
-    EXPECT_FALSE(platform.IsChecked(none));
-    EXPECT_EQ(platform.TextLength(none), 0);
-
-    bare.window.RowsBox()->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), bare.window.RowsBox());
-    platform.SetFocus(none);  // takes the focus away from every control
-    EXPECT_EQ(QApplication::focusWidget(), nullptr);
-    EXPECT_TRUE(bare.commands.empty());
+    EXPECT_EQ(bare.commands, (std::vector<std::pair<int, int>>{{rc::kRowsBox, kEditChanged}}));
 }
 
 }  // namespace

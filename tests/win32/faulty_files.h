@@ -4,10 +4,7 @@
 // its name, and Replace can end in any failure ReplaceFile documents, with
 // the files left where Windows documents them for it.
 
-#include <map>
-#include <set>
-#include <string>
-
+#include "call_faults.h"
 #include "file_system.h"
 
 namespace stenvik::win32::tests {
@@ -42,20 +39,12 @@ protected:
 
 // A failing close or flush still happens underneath, as a real one that
 // reports an error after the fact; every other failing call does nothing
-// (a failing Find cannot tell).
-class FaultyFiles final : public RealFiles {
+// (a failing Find cannot tell). The calls are named as FileSystem names them.
+class FaultyFiles final : public RealFiles, public support::CallFaults {
 public:
-    // The call that fails, counted over all calls; 0 for none.
-    int failAt = 0;
-    // The calls that fail by name and number among the calls of that name,
-    // as "Move 2".
-    std::set<std::string> failing;
     // The error Replace ends with, leaving the files as documented; 0 for
     // the real outcome.
     DWORD replaceError = 0;
-
-    // The calls that failed, as "Delete 1".
-    std::set<std::string> failed;
 
     HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override;
     bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override;
@@ -69,10 +58,8 @@ public:
     Presence Find(const char* name) override;
 
 private:
-    bool Fails(const std::string& call);
-
-    int _calls = 0;
-    std::map<std::string, int> _callsByName;
+    // Whether this call fails; if so, with access denied.
+    bool Injects(const char* call);
 };
 
 }  // namespace stenvik::win32::tests

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <map>
 
-#include "coupon_parse.h"
+#include "coupon_reader.h"
 #include "rc.h"
 #include "stenvik_test.h"
 
 namespace stenvik::win32::tests {
 namespace {
+
+using namespace support;
 
 TEST_F(StenvikTest, SingleRowsAsAGrid) {
     program.Click(rc::kEnkelrader);
@@ -21,15 +23,13 @@ TEST_F(StenvikTest, SingleRowsAsAGrid) {
     EXPECT_TRUE(program.IsVisible(rc::kSave));
     const auto text = program.Rows();
     EXPECT_EQ(text.size(), 223u + 51u * 3);
-    const auto matches = GridLines(text, 17 + 4 * 3);
-    ASSERT_EQ(matches.size(), 13u) << text;
-    for (const auto& [match, cells] : matches) {
-        const auto signs = SingleRowSigns(cells);
-        ASSERT_EQ(signs.size(), 3u) << "match " << match << ": '" << cells << "'";
-        if (match == 7) {
-            EXPECT_EQ(signs, "XXX");
-        }
-    }
+    const auto grid = ReadGrid(text);
+    ASSERT_TRUE(grid) << text;
+    EXPECT_EQ(grid->hyphens, 17u + 4 * 3);
+    const auto rows = GridRows(text);
+    ASSERT_TRUE(rows) << text;
+    ASSERT_EQ(rows->size(), 3u);
+    for (const auto& row : *rows) EXPECT_EQ(row[6], 'X') << row;
 }
 
 TEST_F(StenvikTest, SeventyTwoRowsFromTheButtonWithTheOddIdentifier) {
@@ -47,19 +47,11 @@ TEST_F(StenvikTest, SingleRowsInTheUploadFormat) {
     for (const int gameBox : {rc::kStryktipset, rc::kItalienska}) {
         if (!program.IsChecked(gameBox)) program.Click(gameBox);
         program.Click(rc::kGenerate);
-        const auto lines = Lines(program.Rows());
-        ASSERT_EQ(lines.size(), 3u) << program.Rows();
-        EXPECT_EQ(lines[0], program.Text(gameBox));
-        for (std::size_t row = 1; row < lines.size(); ++row) {
-            const auto& line = lines[row];
-            ASSERT_EQ(line.size(), 27u) << line;
-            EXPECT_EQ(line[0], 'E');
-            for (std::size_t i = 1; i < line.size(); i += 2) {
-                EXPECT_EQ(line[i], ',');
-                EXPECT_NE(std::string_view("1X2").find(line[i + 1]), std::string_view::npos) << line;
-            }
-            EXPECT_EQ(line.back(), '2');
-        }
+        const auto upload = ReadUpload(program.Rows());
+        ASSERT_TRUE(upload) << program.Rows();
+        EXPECT_EQ(upload->game, program.Text(gameBox));
+        ASSERT_EQ(upload->rows.size(), 2u);
+        for (const auto& row : upload->rows) EXPECT_EQ(row.back(), '2') << row;
     }
 }
 
@@ -77,10 +69,12 @@ TEST_F(StenvikTest, ASystemHasItsCoversAndSureSigns) {
     for (const bool statistical : {false, true}) {
         if (statistical) program.Click(rc::kStatistiskt);
         program.Click(rc::kGenerate);
-        const auto matches = GridLines(program.Rows(), 23);
-        ASSERT_EQ(matches.size(), 13u) << program.Rows();
+        const auto grid = ReadGrid(program.Rows());
+        ASSERT_TRUE(grid) << program.Rows();
+        EXPECT_EQ(grid->hyphens, 23u);
         std::map<std::string, int> kinds;
-        for (const auto& [match, cell] : matches) {
+        for (std::size_t match = 1; match <= grid->cells.size(); ++match) {
+            const auto& cell = grid->cells[match - 1];
             ASSERT_TRUE(kCellKinds.contains(cell)) << "match " << match << ": '" << cell << "'";
             ++kinds[kCellKinds.at(cell)];
             // Only the classic method indents its single X and 2.
@@ -88,7 +82,7 @@ TEST_F(StenvikTest, ASystemHasItsCoversAndSureSigns) {
                 EXPECT_TRUE(cell != "   X " && cell != "    2 ") << "match " << match;
             }
         }
-        EXPECT_EQ(matches.back().cells, " 2 ");
+        EXPECT_EQ(grid->cells.back(), " 2 ");
         EXPECT_EQ(kinds["half"], 2);
         EXPECT_EQ(kinds["full"], 1);
         EXPECT_EQ(kinds["single"], 10);
