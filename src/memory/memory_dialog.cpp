@@ -39,9 +39,7 @@ void MemoryDialog::SetEnabled(ControlHandle control, bool enabled) {
     if (auto* state = StateOf(control)) state->enabled = enabled;
 }
 
-void MemoryDialog::SetFocus(ControlHandle control) {
-    _focus = dialog::IndexOfHandle(control);
-}
+void MemoryDialog::SetFocus(ControlHandle control) { _focus = dialog::IndexOfHandle(control); }
 
 bool MemoryDialog::IsChecked(ControlHandle control) {
     const auto* state = StateOf(control);

@@ -9,9 +9,7 @@
 
 namespace stenvik::qt {
 
-ControlHandle QtPlatform::GetControl(int id) {
-    return dialog::HandleOf(id);
-}
+ControlHandle QtPlatform::GetControl(int id) { return dialog::HandleOf(id); }
 
 QWidget* QtPlatform::WidgetOf(ControlHandle control) const {
     const auto index = dialog::IndexOfHandle(control);

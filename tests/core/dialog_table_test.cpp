@@ -167,7 +167,7 @@ TEST(DialogManager, TabGoesRoundTheUsableTabStopsInTemplateOrder) {
         {std::nullopt, false, true, at(rc::kRowsBox)},      // the first tab stop
         {std::nullopt, true, true, at(rc::kInstructions)},  // the last
         {at(rc::kRowsBox), false, true, at(rc::kGenerate)},
-        {at(rc::kRowsBox), false, false, at(rc::kSave)},  // a hidden or disabled one is passed over
+        {at(rc::kRowsBox), false, false, at(rc::kSave)},         // a hidden or disabled one is passed over
         {at(rc::kInstructions), false, true, at(rc::kRowsBox)},  // round again
         {at(rc::kRowsBox), true, true, at(rc::kInstructions)},
         {at(rc::kSave), true, false, at(rc::kRowsBox)},
