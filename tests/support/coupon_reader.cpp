@@ -36,11 +36,12 @@ std::optional<Grid> ReadGrid(std::string_view text) {
         if (!line->starts_with(label)) return std::nullopt;
         grid.cells.push_back(line->substr(label.size()));
         if (!IsSeparatorAfter(match)) continue;
+        // One blank and hyphens, as many as in the separators before it.
         const auto& separator = *++line;
-        const bool hyphens = separator.size() > 1 && separator.find_first_not_of('-', 1) == std::string::npos;
-        if (!separator.starts_with(' ') || !hyphens) return std::nullopt;
-        if (grid.hyphens != 0 && separator.size() - 1 != grid.hyphens) return std::nullopt;
-        grid.hyphens = separator.size() - 1;
+        const auto hyphens = separator.size() - 1;
+        if (separator.size() < 2 || separator != " " + std::string(hyphens, '-')) return std::nullopt;
+        if (grid.hyphens != 0 && hyphens != grid.hyphens) return std::nullopt;
+        grid.hyphens = hyphens;
     }
     return grid;
 }

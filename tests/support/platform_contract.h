@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -92,6 +93,7 @@ TYPED_TEST_P(PlatformContract, TheProgramsOwnChangesSendNoCommands) {
         const auto control = this->Control(id);
         platform.SetChecked(control, true);
         platform.SetChecked(control, false);
+        platform.SetFocus(control);  // a radio button too, unmarked
         platform.SetChecked(control, true);
         platform.SetVisible(control, false);
         platform.SetVisible(control, true);
