@@ -3,6 +3,7 @@
 #include <exception>
 #include <iostream>
 
+#include "arguments.h"
 #include "cli.h"
 
 int main(int argc, char** argv) {
