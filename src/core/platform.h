@@ -4,7 +4,9 @@
 // core knows which one runs.
 //
 // Rules every implementation keeps, because the logic relies on them:
-// - Changes made through these operations never come back as commands.
+// - Changes made through these operations never come back as commands the
+//   logic acts on: no click and no change of an edit's text. Windows still
+//   reports the rows box gaining or losing the focus, which it ignores.
 // - ControlHandle::none stands for a control the dialog lacks. It takes
 //   every operation and does nothing; IsChecked is false, TextLength 0, and
 //   SetFocus(none) takes the focus away from every control.

@@ -70,9 +70,9 @@ FileSystem& SystemFiles() {
 }
 
 std::wstring SystemPath(const char* name) {
-    const std::wstring path = Widen(name);
+    std::wstring path = Widen(name);
     if (path.size() < MAX_PATH) return path;
-    const std::wstring full = FullPath(path);
+    std::wstring full = FullPath(path);
     constexpr std::wstring_view kExtended = L"\\\\?\\";
     if (full.starts_with(kExtended)) return full;
     if (full.starts_with(L"\\\\")) return std::wstring(kExtended) + L"UNC\\" + full.substr(2);

@@ -33,7 +33,7 @@ int WINAPI WinMain(HINSTANCE hInst, HINSTANCE /*hPrevInst*/, LPSTR /*cmdParam*/,
     }
 
     MSG msg;
-    int status;
+    int status = 0;
     while ((status = ::GetMessageA(&msg, nullptr, 0, 0)) != 0) {
         if (status == -1) return -1;
         if (!::IsDialogMessageA(hDialog, &msg)) {

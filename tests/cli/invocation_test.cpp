@@ -64,7 +64,7 @@ TEST(Rows, ASureSignStandsInEveryRow) {
     const auto upload = Invoke({"rows", "--count", "24", "--sure", "7=x", "--upload", "--raw"}).out;
     std::size_t rows = 0;
     for (auto pos = upload.find("\r\nE"); pos != std::string::npos; pos = upload.find("\r\nE", pos + 1), ++rows) {
-        EXPECT_EQ(upload.substr(pos + 3 + 2 * 6, 2), ",X");
+        EXPECT_EQ(upload.substr(pos + 3 + std::size_t{2} * 6, 2), ",X");
     }
     EXPECT_EQ(rows, 24u);
 

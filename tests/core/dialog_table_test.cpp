@@ -159,8 +159,8 @@ TEST(DialogManager, TabGoesRoundTheUsableTabStopsInTemplateOrder) {
     const auto none = [](std::size_t) { return false; };
     struct Case {
         std::optional<std::size_t> from;
-        bool backwards;
-        bool generateUsable;
+        bool backwards = false;
+        bool generateUsable = true;
         std::optional<std::size_t> expected;
     };
     const Case cases[] = {

@@ -88,7 +88,7 @@ TEST(RandomSource, EverySixSidedValueComesUpEvenly) {
     for (int i = 0; i < kDraws; ++i) ++counts.at(static_cast<std::size_t>(rg.IRandom(1, 6)));
     EXPECT_EQ(counts[0], 0);
     for (int value = 1; value <= 6; ++value) {
-        EXPECT_NEAR(counts[static_cast<std::size_t>(value)], kDraws / 6, 400) << value;
+        EXPECT_NEAR(counts[static_cast<std::size_t>(value)], kDraws / 6.0, 400) << value;
     }
 }
 

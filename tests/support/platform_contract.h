@@ -148,7 +148,7 @@ TYPED_TEST_P(PlatformContract, TextsAreWindows1252WithTwoCharacterLineBreaks) {
     EXPECT_EQ(this->layer.Text(rc::kRowsBox), "H\xE4r kommer dina rader visas!");
     EXPECT_EQ(platform.TextLength(rows), 28);
 
-    platform.SetText(rows, std::string_view("H\xE4r\r\nrad!", 10).substr(0, 8));  // not zero-terminated
+    platform.SetText(rows, std::string_view("H\xE4r\r\nrad!", 9).substr(0, 8));  // not zero-terminated
     EXPECT_EQ(this->layer.Text(rc::kRowsBox), "H\xE4r\r\nrad");
     EXPECT_EQ(platform.TextLength(rows), 8);
     platform.SetText(rows, "a\r\nb\xE5");

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <fstream>
 
 #include "rc.h"
 #include "running_stenvik.h"
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
         program.Click(rc::kGenerate);
         program.FocusControl(rc::kGenerate);
         program.Flush();
-        if (std::FILE* ready = std::fopen(argv[1], "w")) std::fclose(ready);
+        std::ofstream ready(argv[1]);  // the sign that the window is ready: an empty file
+        ready.close();
         const bool done = WaitUntil([&] { return ::GetFileAttributesA(argv[2]) != INVALID_FILE_ATTRIBUTES; }, 60s);
         return done ? 0 : 1;
     } catch (const std::exception& e) {
