@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "coupon.h"
 #include "memory_session.h"
 
 namespace stenvik {
@@ -27,7 +28,6 @@ struct Send {
 using Event = std::variant<Click, Send>;
 
 enum class Method { Classic, Statistical };
-enum class Game { Stryktipset, Italienska };
 
 struct SureSign {
     int match;      // 1 to 13
