@@ -2,8 +2,10 @@
 // The one object behind the dialog: a wrapper for every control the logic
 // touches, the dialog's start state, and the dispatch of every command.
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "controls.h"
@@ -33,10 +35,17 @@ private:
     void SureSignClicked(int match, int signIndex);
     void EditChanged(int command);
 
-    // Generation.
+    // Generation. A press's single rows are drawn first, then written.
+    using Row = std::array<char, rc::kMatches>;
+    static constexpr int kMaxRows = std::ranges::max(rc::kRowCounts, {}, &rc::RowCount::rows).rows;
+    using RowMatrix = std::array<Row, kMaxRows>;
+
     void Generate();
-    void WriteUploadRows(coupon::RowsText& test);
-    void WriteRowsGrid(coupon::RowsText& test);
+    std::span<const Row> DrawSingleRows(RowMatrix& matrix, bool rowByRow);
+    void DrawRow(Row& row);
+    void RedrawRepeatedRows(std::span<Row> rows);
+    void WriteUploadRows(coupon::RowsText& test, std::span<const Row> rows);
+    void WriteRowsGrid(coupon::RowsText& test, std::span<const Row> rows);
     bool SystemStep(coupon::RowsText& test, bool recount);
     void WriteSystemGrid(coupon::RowsText& test);
     std::string_view DrawSystemCell(int match, int& enkeltecken, int& halvgarderingar, int& helgarderingar);
@@ -44,7 +53,9 @@ private:
     char DrawSign(int match);
     char StatisticalSign();
     char ClassicSign();
+    char PercentSign(const Percent& percent);
     int CountSureMatches() const;
+    int PossibleRows() const;
 
     CheckBox& SureBox(int match, int signIndex) {
         return _sure[static_cast<std::size_t>(rc::SureBox(match, signIndex) - rc::kFirstSure)];

@@ -3,10 +3,13 @@
 // marks of the dialog itself. The Controller reads and writes it but never
 // resets it: one object lives as long as the program (or one test).
 
+#include <array>
 #include <cstdint>
 #include <ctime>
+#include <optional>
 
 #include "randomc.h"
+#include "rc.h"
 
 namespace stenvik {
 
@@ -17,6 +20,20 @@ inline constexpr std::int32_t tot_ettor = 55;
 inline constexpr std::int32_t tot_kryss = 83;
 inline constexpr std::int32_t tot_tvaor = 117;
 static_assert(tot_ettor < tot_kryss && tot_kryss < tot_tvaor && tot_tvaor == tot_tecken);
+
+// A player's own weights for one match, in whole percents summing to 100: a
+// draw of 1..100 gives "1" up to `one`, "X" for the next `cross`, else "2".
+struct Percent {
+    int one;
+    int cross;
+    int two;
+};
+
+// The signs a match can be drawn with: three, or as many as have a non-zero weight.
+constexpr int DrawableSigns(const std::optional<Percent>& percent) {
+    if (!percent) return rc::kSigns;
+    return int{percent->one > 0} + int{percent->cross > 0} + int{percent->two > 0};
+}
 
 struct ProgramState {
     // Selection state, as the dialog opens.
@@ -43,6 +60,10 @@ struct ProgramState {
         seed = newSeed;
         rg.RandomInit(newSeed);
     }
+
+    // Set only by the command line; the window leaves them as they are.
+    std::array<std::optional<Percent>, rc::kMatches> percent{};  // a match's own weights, by match - 1
+    bool uniqueRows = false;                                     // single rows: no row repeats an earlier one
 };
 
 }  // namespace stenvik

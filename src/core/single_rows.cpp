@@ -1,6 +1,8 @@
 // "GENERERA rader": the command frame and the single rows, in the coupon grid
 // or in the upload format.
 
+#include <algorithm>
+
 #include "controller.h"
 
 namespace stenvik {
@@ -13,13 +15,14 @@ void Controller::Generate() {
     if (_leftCheck.IsChecked()) {
         _status.SetString(Cp1252Text{u8"Då går vi vidare till ENKELRADS generering."});
         modeChosen = true;
+        RowMatrix matrix{};
         if (_enkel28.IsChecked()) {
-            WriteUploadRows(test);
+            WriteUploadRows(test, DrawSingleRows(matrix, true));
             // The upload branch has always skipped the recount of sure
             // matches; only a system reads it.
             recount = false;
         } else {
-            WriteRowsGrid(test);
+            WriteRowsGrid(test, DrawSingleRows(matrix, false));
         }
         _status1.SetString(test.view());
     }
@@ -27,27 +30,55 @@ void Controller::Generate() {
     if (!modeChosen) _status.SetString("Kryssa i ett val!!!!");
 }
 
-// Row by row: all thirteen signs of row 1, then row 2, and so on.
-void Controller::WriteUploadRows(coupon::RowsText& test) {
-    // With neither game box checked the dialog's default game names the file,
-    // which keeps it a valid upload.
-    test.Assign(_enkel30.IsChecked() ? coupon::kItalienska : coupon::kStryktipset);
-    for (int row = 1; row <= _state.antal_enkelrader; ++row) {
-        test.Append(coupon::kUploadRowStart);
-        for (int match = 1; match <= rc::kMatches; ++match) test.Append(coupon::UploadSign(DrawSign(match)));
+// The upload format draws row by row: all thirteen signs of row 1, then row 2,
+// and so on. The grid draws match by match: match 1 of every row, then match 2,
+// so the same stream gives other rows in the two formats.
+std::span<const Controller::Row> Controller::DrawSingleRows(RowMatrix& matrix, bool rowByRow) {
+    const std::span rows(matrix.data(), static_cast<std::size_t>(std::clamp(_state.antal_enkelrader, 0, kMaxRows)));
+    if (rowByRow) {
+        for (auto& row : rows) DrawRow(row);
+    } else {
+        for (std::size_t match = 0; match < rc::kMatches; ++match) {
+            for (auto& row : rows) row[match] = DrawSign(static_cast<int>(match) + 1);
+        }
+    }
+    // Fewer possible rows than asked would never let the redraws end; the
+    // command line refuses such a request before the press.
+    if (_state.uniqueRows && PossibleRows() >= static_cast<int>(rows.size())) RedrawRepeatedRows(rows);
+    return rows;
+}
+
+void Controller::DrawRow(Row& row) {
+    for (std::size_t match = 0; match < rc::kMatches; ++match) row[match] = DrawSign(static_cast<int>(match) + 1);
+}
+
+// Rows 2 to n in order: while a row equals an earlier one, all its matches are
+// drawn again from the continuing stream, so the first occurrences keep their
+// signs and one seed still gives one text.
+void Controller::RedrawRepeatedRows(std::span<Row> rows) {
+    for (auto row = rows.begin(); row != rows.end(); ++row) {
+        while (std::find(rows.begin(), row, *row) != row) DrawRow(*row);
     }
 }
 
-// Match by match: match 1 of every row, then match 2, so the same stream gives
-// other rows than the upload format.
-void Controller::WriteRowsGrid(coupon::RowsText& test) {
+void Controller::WriteUploadRows(coupon::RowsText& test, std::span<const Row> rows) {
+    // With neither game box checked the dialog's default game names the file,
+    // which keeps it a valid upload.
+    test.Assign(_enkel30.IsChecked() ? coupon::kItalienska : coupon::kStryktipset);
+    for (const auto& row : rows) {
+        test.Append(coupon::kUploadRowStart);
+        for (const char sign : row) test.Append(coupon::UploadSign(sign));
+    }
+}
+
+void Controller::WriteRowsGrid(coupon::RowsText& test, std::span<const Row> rows) {
     test.Assign(coupon::MatchLabel(1));
     for (int match = 1; match <= rc::kMatches; ++match) {
         if (match > 1) test.Append(coupon::MatchLabel(match));
-        for (int row = 1; row <= _state.antal_enkelrader; ++row) test.Append(coupon::SignCell(DrawSign(match)));
+        for (const auto& row : rows) test.Append(coupon::SignCell(row[static_cast<std::size_t>(match - 1)]));
         if (coupon::ClosesGroup(match)) {
             test.Append(coupon::kRowsSeparatorStart);
-            for (int row = 1; row <= _state.antal_enkelrader; ++row) test.Append(coupon::kRowsSeparatorPerRow);
+            for (std::size_t row = 0; row < rows.size(); ++row) test.Append(coupon::kRowsSeparatorPerRow);
         }
     }
 }
