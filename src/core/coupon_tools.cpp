@@ -102,8 +102,8 @@ std::uint64_t RowCount(const Coupon& coupon) {
 std::uint64_t RepeatedRows(const Coupon& coupon) {
     if (coupon.kind == Kind::System || coupon.rows.empty()) return 0;
     std::vector<Row> sorted = coupon.rows;
-    std::ranges::sort(sorted);
-    const auto distinct = std::ranges::unique(sorted).begin() - sorted.begin();
+    std::sort(sorted.begin(), sorted.end());
+    const auto distinct = std::unique(sorted.begin(), sorted.end()) - sorted.begin();
     return sorted.size() - static_cast<std::size_t>(distinct);
 }
 

@@ -51,7 +51,7 @@ Result ResultOf(std::string_view signs) {
 }
 
 // Every row of a system, match 1 slowest and the signs as 1, X, 2.
-Strings Expand(const std::array<SignSet, rc::kMatches>& system, std::size_t match = 0, std::string row = "") {
+Strings Expand(const std::array<SignSet, rc::kMatches>& system, std::size_t match = 0, const std::string& row = "") {
     if (match == system.size()) return {row};
     Strings rows;
     for (const auto& [set, sign] : {std::pair{kOne, '1'}, {kCross, 'X'}, {kTwo, '2'}}) {
@@ -66,10 +66,10 @@ const std::string kAllFull = "1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X
 
 TEST(CouponTools, RowCountAndRepeats) {
     struct Case {
-        const char* name;
+        const char* name = nullptr;
         Coupon coupon;
-        std::uint64_t rows;
-        std::uint64_t repeated;
+        std::uint64_t rows = 0;
+        std::uint64_t repeated = 0;
     };
     const std::string a = "1X21X21X21X21", b = "2222222222222", x = "XXXXXXXXXXXXX";
     const Case cases[] = {
@@ -108,7 +108,7 @@ TEST(CouponTools, RepeatsAmongManyRows) {
 TEST(CouponTools, UploadTextOfRows) {
     struct Case {
         Coupon coupon;
-        Game game;
+        Game game = Game::Stryktipset;
         std::string text;
     };
     const Case cases[] = {
@@ -137,12 +137,12 @@ TEST(CouponTools, UploadTextOfASystem) {
 
 TEST(CouponTools, CheckSingleRows) {
     struct Case {
-        const char* name;
+        const char* name = nullptr;
         Strings rows;
         std::string result;
         std::vector<int> correct;
-        int best;
-        int undecided;
+        int best = 0;
+        int undecided = 0;
     };
     const Case cases[] = {
         {"all decided", {"1X21X21X21X21", "2222222222222", "1X21X21X21X2X"}, "1X21X21X21X21", {13, 4, 12}, 13, 0},
