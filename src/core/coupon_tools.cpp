@@ -25,8 +25,6 @@ constexpr SignSet SetOf(char sign) {
     }
 }
 
-constexpr std::size_t At(int match) { return static_cast<std::size_t>(match); }
-
 constexpr std::size_t kUploadCell = UploadSign('1').size();
 constexpr std::size_t kUploadLine = kUploadRowStart.size() + rc::kMatches * kUploadCell;
 
@@ -35,8 +33,8 @@ constexpr std::size_t kUploadLine = kUploadRowStart.size() + rc::kMatches * kUpl
 class UploadLine {
 public:
     UploadLine() { std::ranges::copy(kUploadRowStart, _bytes.begin()); }
-    void Set(int match, char sign) {
-        const auto cell = kUploadRowStart.size() + At(match) * kUploadCell;
+    void Set(std::size_t match, char sign) {
+        const auto cell = kUploadRowStart.size() + match * kUploadCell;
         std::ranges::copy(UploadSign(sign), _bytes.begin() + static_cast<std::ptrdiff_t>(cell));
     }
     std::string_view View() const { return {_bytes.data(), _bytes.size()}; }
@@ -50,7 +48,7 @@ std::string_view GameLine(Game game) { return game == Game::Italienska ? kItalie
 void AppendRows(std::string& text, const std::vector<Row>& rows) {
     UploadLine line;
     for (const Row& row : rows) {
-        for (int match = 0; match < rc::kMatches; ++match) line.Set(match, row[At(match)]);
+        for (std::size_t m = 0; m < row.size(); ++m) line.Set(m, row[m]);
         text.append(line.View());
     }
 }
@@ -61,23 +59,21 @@ void AppendSystem(std::string& text, const std::array<SignSet, rc::kMatches>& sy
     std::array<std::size_t, rc::kMatches> sizes{};
     std::array<std::size_t, rc::kMatches> at{};
     UploadLine line;
-    for (int match = 0; match < rc::kMatches; ++match) {
-        const std::size_t m = At(match);
+    for (std::size_t m = 0; m < system.size(); ++m) {
         for (std::size_t s = 0; s < kSigns.size(); ++s) {
             if ((system[m] & kSets[s]) != 0) signs[m][sizes[m]++] = kSigns[s];
         }
-        line.Set(match, signs[m][0]);
+        line.Set(m, signs[m][0]);
     }
     for (std::uint64_t row = 0; row < count; ++row) {
         text.append(line.View());
-        for (int match = rc::kMatches - 1; match >= 0; --match) {
-            const std::size_t m = At(match);
+        for (std::size_t m = system.size(); m-- > 0;) {
             if (++at[m] < sizes[m]) {
-                line.Set(match, signs[m][at[m]]);
+                line.Set(m, signs[m][at[m]]);
                 break;
             }
             at[m] = 0;
-            line.Set(match, signs[m][0]);
+            line.Set(m, signs[m][0]);
         }
     }
 }

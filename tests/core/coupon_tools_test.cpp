@@ -91,20 +91,6 @@ TEST(CouponTools, RowCountAndRepeats) {
     }
 }
 
-TEST(CouponTools, RepeatsAmongManyRows) {
-    std::mt19937 random(11);
-    std::uniform_int_distribution<int> sign(0, 2);
-    Coupon coupon;
-    for (int i = 0; i < 12'000; ++i) {
-        Row row{};
-        for (auto& s : row) s = "1X2"[sign(random)];
-        coupon.rows.push_back(row);
-    }
-    const auto fresh = RepeatedRows(coupon);
-    coupon.rows.insert(coupon.rows.end(), coupon.rows.begin(), coupon.rows.begin() + 500);
-    EXPECT_EQ(RepeatedRows(coupon), fresh + 500);
-}
-
 TEST(CouponTools, UploadTextOfRows) {
     struct Case {
         Coupon coupon;
