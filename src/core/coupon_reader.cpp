@@ -4,9 +4,9 @@
 // there, as a compiler does.
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "codepage.h"
@@ -204,8 +204,7 @@ public:
         auto first = NextContent();
         if (!first) throw Stop{ReadError{.line = 1, .column = 1, .expected = std::string(kFirstLine)}};
         first->SkipBlanks();
-        auto label = *first;
-        if (label.Take("match")) return ReadGrid(*first);
+        if (auto probe = *first; probe.Take("match")) return ReadGrid(*first);
         return ReadUpload(*first);
     }
 
@@ -281,8 +280,8 @@ private:
     }
 
     // The separators decide what a grid holds, so the first of them is
-    // looked up before any cell is read: every fault then shows at its own
-    // place, in the order of the text.
+    // looked up before any cell is read: a cell that does not fit them is
+    // named where it stands, not at a separator below it.
     std::optional<std::size_t> FirstSeparator() const {
         for (std::size_t index = _next; index < _lines.size(); ++index) {
             auto line = LineAt(index);
