@@ -29,11 +29,15 @@ std::optional<Int> ParseDecimal(std::string_view text) {
 
 constexpr int kLargestId = 65535;  // identifiers and codes are 16-bit words
 
-std::optional<int> ParseWord(std::string_view text) {
+std::optional<int> ParseWithin(std::string_view text, int least, int most) {
     const auto value = ParseDecimal<int>(text);
-    if (!value || *value < 0 || *value > kLargestId) return std::nullopt;
+    if (!value || *value < least || *value > most) return std::nullopt;
     return value;
 }
+
+std::optional<int> ParseWord(std::string_view text) { return ParseWithin(text, 0, kLargestId); }
+
+std::optional<int> ParseShare(std::string_view text) { return ParseWithin(text, 0, 100); }
 
 }  // namespace
 
@@ -108,6 +112,70 @@ Event ParseEvent(std::string_view text) {
     throw BadArgument("event " + Quoted(text) + ": expected ID or ID:CODE, each 0 to 65535");
 }
 
+MatchPercent ParsePercent(std::string_view text) {
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        throw BadArgument("--percent " + Quoted(text) + ": expected MATCH=P1/PX/P2, such as 5=50/30/20");
+    }
+    const auto match = ParseDecimal<int>(text.substr(0, equals));
+    if (!match || *match < 1 || *match > rc::kMatches) {
+        throw BadArgument("--percent " + Quoted(text) + ": the match must be 1 to 13");
+    }
+    // P1/PX/P2: a fourth share or a missing one leaves a part that is no number.
+    const auto shares = text.substr(equals + 1);
+    const auto first = shares.find('/');
+    const auto second = first == std::string_view::npos ? first : shares.find('/', first + 1);
+    const auto one = ParseShare(shares.substr(0, first));
+    const auto cross =
+        first == std::string_view::npos ? std::nullopt : ParseShare(shares.substr(first + 1, second - first - 1));
+    const auto two = second == std::string_view::npos ? std::nullopt : ParseShare(shares.substr(second + 1));
+    if (!one || !cross || !two) {
+        throw BadArgument("--percent " + Quoted(text) +
+                          ": expected three whole percents from 0 to 100, such as 5=50/30/20");
+    }
+    if (const int sum = *one + *cross + *two; sum != 100) {
+        throw BadArgument("--percent " + Quoted(text) + ": the percents add up to " + std::to_string(sum) +
+                          ", not 100");
+    }
+    return {*match, {*one, *cross, *two}};
+}
+
+std::uint64_t ParsePrice(std::string_view text) {
+    constexpr std::uint64_t kLargestPrice = 1'000'000;
+    const auto price = ParseDecimal<std::uint64_t>(text);
+    if (!price || *price < 1 || *price > kLargestPrice) {
+        throw BadArgument("--price " + Quoted(text) + ": expected whole kronor a row, 1 to 1000000");
+    }
+    return *price;
+}
+
+coupon::Result ParseResult(std::string_view text) {
+    coupon::Result result{};
+    std::size_t signs = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const char character = text[at];
+        std::size_t next = at;
+        DecodeUtf8(text, next);
+        if (character != ',' && character != ' ' && character != '\t') {
+            constexpr std::string_view kSigns = "1Xx2-";
+            constexpr std::array<char, 5> kOutcomes = {'1', 'X', 'X', '2', '-'};
+            const auto sign = kSigns.find(character);
+            if (sign == std::string_view::npos) {
+                throw BadArgument("--result " + Quoted(text) + ": " + Quoted(text.substr(at, next - at)) +
+                                  " is no sign: expected 1, X, 2 or - (not yet decided)");
+            }
+            if (signs < result.size() && kOutcomes[sign] != '-') result[signs] = kOutcomes[sign];
+            ++signs;
+        }
+        at = next;
+    }
+    if (signs != result.size()) {
+        throw BadArgument("--result " + Quoted(text) + ": " + std::to_string(signs) +
+                          " signs: expected 13, one for each match");
+    }
+    return result;
+}
+
 namespace {
 
 // Every option is taken as text, each occurrence kept, and checked by the
@@ -116,7 +184,9 @@ namespace {
 struct Options {
     std::vector<std::string> count, method, game, half, full, seed, output;
     std::vector<std::string> sure, events;
-    bool upload = false, raw = false, state = false;
+    std::vector<std::string> percent, price, result;
+    std::string input = "-";  // one file at most; a second is an unexpected argument
+    bool upload = false, raw = false, state = false, unique = false, json = false;
 };
 
 // One value per occurrence, so that "--sure 1=1 2=X" is refused rather than
@@ -141,6 +211,10 @@ void AddSure(CLI::App& command, Options& options) {
         ->type_name("M=S ...");
 }
 
+CLI::Option* AddGame(CLI::App& command, Options& options, const std::string& help) {
+    return AddValue(command, "--game", options.game, "stryktipset|italienska", help);
+}
+
 void AddSeed(CLI::App& command, Options& options) {
     AddValue(command, "--seed", options.seed, "N",
              "Seed the generator with N (signed 32-bit):\nsame seed, same rows, e.g. --seed 1;\nwithout it, rows of "
@@ -163,15 +237,17 @@ CLI::App& AddCommand(CLI::App& app, const std::string& name, const std::string& 
 }
 
 constexpr const char* kOverview = R"(Random rows for Stryktipset and Italienska Stryktipset, made by the same
-Controller as the window, from a freshly opened dialog, click by click.
+Controller as the window, from a freshly opened dialog, click by click; and
+for a coupon you have, what it costs, its upload rows and its correct signs.
 
 The text goes to standard output in UTF-8 with LF line breaks. --raw prints
 instead the bytes "SPARA raderna" saves (Windows-1252, CRLF, nothing added);
 --output FILE saves them to FILE as a shell's > would, except that a regular
 file is replaced only once the new text is completely written, keeping its
 owner and mode; --output - prints them. Without --seed every run draws rows
-of its own. Exit codes: 0 done, 1 a system the choices do not fit or a file
-not written, 2 a bad argument.)";
+of its own. Exit codes: 0 done, 1 a system the choices do not fit, a file
+not read or not written, or more rows than an upload file takes, 2 a bad
+argument or a text that is no coupon.)";
 
 constexpr const char* kExamples = R"(
 Examples:
@@ -179,7 +255,11 @@ Examples:
   stenvik-cli rows --count 5 --upload --game italienska --output rader.txt
   stenvik-cli system --half 3 --full 2 --sure 7=X --method statistical
   stenvik-cli clicks --seed 1 --state 1002 1012 1024 1007
-  stenvik-cli instructions --raw > instruktioner.txt)";
+  stenvik-cli instructions --raw > instruktioner.txt
+  stenvik-cli rows --count 90 --sure 1=1 --percent 2=50/30/20 --unique
+  stenvik-cli system --half 3 --full 2 --upload --output rader.txt
+  stenvik-cli info rader.txt
+  stenvik-cli check --result 1X2-1X21X21X2 rader.txt)";
 
 void AddRows(CLI::App& app, Options& options) {
     auto& rows = AddCommand(app, "rows", "Single rows: ENKELRADER, your choices, GENERERA rader", "",
@@ -189,9 +269,13 @@ void AddRows(CLI::App& app, Options& options) {
     AddSure(rows, options);
     auto* upload = rows.add_flag("--upload", options.upload,
                                  "Rows in the format Svenska Spel takes for\nuploading, not the grid, e.g. --upload");
-    AddValue(rows, "--game", options.game, "stryktipset|italienska",
-             "The game --upload names (default stryktipset),\ne.g. --game italienska")
-        ->needs(upload);
+    AddGame(rows, options, "The game --upload names (default stryktipset),\ne.g. --game italienska")->needs(upload);
+    AddValue(rows, "--percent", options.percent, "M=P1/PX/P2",
+             "Draw match M (1-13) with your own percents\nfor 1, X and 2, summing to 100; repeat for\n"
+             "more, e.g. --percent 2=50/30/20")
+        ->type_name("M=P1/PX/P2 ...");
+    rows.add_flag("--unique", options.unique,
+                  "No row repeats an earlier one: its matches\nthat are not sure are drawn again, e.g.\n--unique");
     AddSeed(rows, options);
     AddOutput(rows, options);
 }
@@ -206,6 +290,10 @@ void AddSystem(CLI::App& app, Options& options) {
              "Full covers, 0-13 (default 0), at most 13\nwith the half covers, e.g. --full 2");
     AddMethod(system, options);
     AddSure(system, options);
+    auto* upload = system.add_flag("--upload", options.upload,
+                                   "The system's rows in the format Svenska Spel\ntakes for uploading, as expand "
+                                   "writes them,\ne.g. --upload");
+    AddGame(system, options, "The game --upload names (default stryktipset),\ne.g. --game italienska")->needs(upload);
     AddSeed(system, options);
     AddOutput(system, options);
 }
@@ -234,6 +322,59 @@ void AddClicks(CLI::App& app, Options& options) {
         ->required();
 }
 
+constexpr const char* kCouponNotes = R"(
+FILE holds single rows in the coupon grid, a system's grid, or upload rows
+(the game's line, then E,1,X,2,...), as Stenvik writes them or edited by
+hand: LF or CRLF, Windows-1252 or UTF-8, blanks around the signs, a lower
+x. Without FILE, or with -, the text comes from standard input. A text that
+is no coupon is exit code 2, with its line and column; a file that cannot
+be read, exit code 1.
+)";
+
+void AddInput(CLI::App& command, Options& options) {
+    command.add_option("FILE", options.input, "The coupon text (- or none: standard input),\ne.g. rader.txt")
+        ->type_name("");
+}
+
+void AddInfo(CLI::App& app, Options& options) {
+    auto& info = AddCommand(app, "info", "What a coupon is: kind, game, rows, price, repeats",
+                            std::string(kCouponNotes) +
+                                "\nThe price is the rows at 1 kr each, or at --price. An upload file takes at\n"
+                                "most 10000 rows.\n",
+                            "info --price 2 rader.txt");
+    AddInput(info, options);
+    AddValue(info, "--price", options.price, "KR", "Whole kronor a row, 1-1000000 (default 1),\ne.g. --price 2");
+    info.add_flag("--json", options.json,
+                  "One JSON object: kind, game, rows, price,\nrepeated, fits_upload, e.g. --json");
+}
+
+void AddExpand(CLI::App& app, Options& options) {
+    auto& expand = AddCommand(app, "expand", "A coupon as upload rows for Svenska Spel",
+                              std::string(kCouponNotes) +
+                                  "\nA system's rows come with match 1 varying slowest, the signs in the order\n"
+                                  "1, X, 2. More than 10000 rows do not fit one upload file: exit code 1.\n",
+                              "expand --game italienska --output rader.txt system.txt");
+    AddInput(expand, options);
+    AddGame(expand, options,
+            "The game of the first line: the one the text\nnames, else stryktipset, e.g. --game italienska");
+    AddOutput(expand, options);
+}
+
+void AddCheck(CLI::App& app, Options& options) {
+    auto& check = AddCommand(app, "check", "Correct signs of a coupon's rows against the results",
+                             std::string(kCouponNotes) +
+                                 "\nSingle rows get a line each; then, for rows and systems alike, the rows\n"
+                                 "with 13, 12, 11 and 10 correct, the best row, and the undecided matches.\n",
+                             "check --result 1X2-1X21X21X2 rader.txt");
+    AddInput(check, options);
+    AddValue(check, "--result", options.result, "RESULT",
+             "The 13 outcomes, 1, X or 2, and - for a match\nnot yet decided; commas and blanks may stand\n"
+             "between them, e.g. --result 1X2-1X21X21X2")
+        ->required();
+    check.add_flag("--json", options.json,
+                   "One JSON object: rows (single rows only),\nhits, best, undecided, e.g. --json");
+}
+
 void DescribeCommandLine(CLI::App& app, Options& options) {
     app.description(kOverview);
     app.footer(kExamples);
@@ -244,6 +385,9 @@ void DescribeCommandLine(CLI::App& app, Options& options) {
     AddClicks(app, options);
     AddOutput(AddCommand(app, "instructions", "The help text of Instruktioner, in Swedish", "", "instructions"),
               options);
+    AddInfo(app, options);
+    AddExpand(app, options);
+    AddCheck(app, options);
 }
 
 // The value of an option that takes one, if it was given.
@@ -266,14 +410,57 @@ Method MethodOf(const Options& options) {
     return method ? ParseMethod(*method) : Method::Classic;
 }
 
-std::vector<Event> RowsClicks(const Options& options) {
+std::optional<Game> GameOf(const Options& options) {
+    const auto game = Single(options.game, "--game");
+    return game ? std::optional(ParseGame(*game)) : std::nullopt;
+}
+
+using Percents = std::array<std::optional<Percent>, rc::kMatches>;
+
+bool IsSure(const std::vector<SureSign>& sure, int match) {
+    return std::any_of(sure.begin(), sure.end(), [&](const SureSign& sign) { return sign.match == match; });
+}
+
+// A match takes one set of percents, and none once a sure sign fixes it.
+Percents PercentsOf(const std::vector<std::string>& texts, const std::vector<SureSign>& sure) {
+    Percents percents;
+    for (const auto& text : texts) {
+        const auto [match, percent] = ParsePercent(text);
+        auto& slot = percents[static_cast<std::size_t>(match - 1)];
+        const auto number = std::to_string(match);
+        if (slot) throw BadArgument("--percent: match " + number + " is given more than once");
+        if (IsSure(sure, match))
+            throw BadArgument("--percent: match " + number + " also has a sure sign, which leaves nothing to draw");
+        slot = percent;
+    }
+    return percents;
+}
+
+// Rows that may not repeat need as many different rows as there are to be:
+// each match that is not sure multiplies them by the signs it can be drawn with.
+void CheckEnoughDifferentRows(const RowsRequest& request, const Percents& percents) {
+    std::int64_t different = 1;
+    for (int match = 1; match <= rc::kMatches; ++match) {
+        if (!IsSure(request.sure, match)) different *= DrawableSigns(percents[static_cast<std::size_t>(match - 1)]);
+    }
+    if (different >= request.count) return;
+    const bool weighted = std::any_of(percents.begin(), percents.end(), [](const auto& percent) { return percent; });
+    throw BadArgument(std::string("--unique: the sure signs") + (weighted ? " and --percent" : "") + " leave " +
+                      std::to_string(different) + (different == 1 ? " different row" : " different rows") +
+                      ", fewer than --count " + std::to_string(request.count));
+}
+
+void PlanRows(const Options& options, Plan& plan) {
     RowsRequest request;
     if (const auto count = Single(options.count, "--count")) request.count = ParseRowCount(*count);
     request.method = MethodOf(options);
     request.sure = SureSigns(options.sure);
     request.upload = options.upload;
-    if (const auto game = Single(options.game, "--game")) request.game = ParseGame(*game);
-    return UserClicks(request);
+    request.game = GameOf(options).value_or(Game::Stryktipset);
+    plan.percent = PercentsOf(options.percent, request.sure);
+    plan.uniqueRows = options.unique;
+    if (plan.uniqueRows) CheckEnoughDifferentRows(request, plan.percent);
+    plan.events = UserClicks(request);
 }
 
 std::vector<Event> SystemClicks(const Options& options) {
@@ -304,6 +491,23 @@ std::filesystem::path ParseOutputFile(std::string_view text) {
     return std::string(text);
 }
 
+CouponPlan CouponPlanOf(std::string_view command, const Options& options) {
+    CouponPlan plan;
+    plan.input = options.input;
+    plan.json = options.json;
+    if (command == "info") {
+        plan.command = CouponCommand::Info;
+        if (const auto price = Single(options.price, "--price")) plan.price = ParsePrice(*price);
+    } else if (command == "expand") {
+        plan.command = CouponCommand::Expand;
+        plan.game = GameOf(options);
+    } else {
+        plan.command = CouponCommand::Check;
+        if (const auto result = Single(options.result, "--result")) plan.result = ParseResult(*result);
+    }
+    return plan;
+}
+
 // Without --seed each run draws rows of its own, also runs started in the
 // same second or side by side. (The window, one program, seeds once from
 // the clock.)
@@ -324,10 +528,13 @@ Plan MakePlan(std::string_view command, const Options& options) {
     }
     if (plan.raw && plan.state) throw BadArgument("--state and --output - would both write to standard output");
     if (command == "rows") {
-        plan.events = RowsClicks(options);
+        PlanRows(options, plan);
     } else if (command == "system") {
         plan.events = SystemClicks(options);
         plan.refusalIsError = true;
+        if (options.upload) plan.upload = GameOf(options).value_or(Game::Stryktipset);
+    } else if (command == "info" || command == "expand" || command == "check") {
+        plan.coupon = CouponPlanOf(command, options);
     } else if (command == "clicks") {
         for (const auto& text : options.events) plan.events.push_back(ParseEvent(text));
     } else {
@@ -340,10 +547,10 @@ Plan MakePlan(std::string_view command, const Options& options) {
 // it does not know.
 std::string MissingCommand(const CLI::App& app) {
     const auto remaining = app.remaining();
-    if (remaining.empty()) return "expected a command: rows, system, clicks or instructions";
+    if (remaining.empty()) return "expected a command: rows, system, clicks, instructions, info, expand or check";
     const auto& first = remaining.front();
     return (first.starts_with("-") ? "unknown option " : "unknown command ") + Quoted(first) +
-           " (the commands: rows, system, clicks, instructions)";
+           " (the commands: rows, system, clicks, instructions, info, expand, check)";
 }
 
 EarlyExit BadArgumentExit(std::string_view problem) {

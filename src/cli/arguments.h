@@ -4,6 +4,7 @@
 // strictly: one the window could not produce is refused, never bent into
 // range. Also what the exit status tells, and how messages show user input.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -14,6 +15,8 @@
 #include <variant>
 #include <vector>
 
+#include "coupon_tools.h"
+#include "program_state.h"
 #include "scripted_user.h"
 
 namespace stenvik::cli {
@@ -23,8 +26,10 @@ inline constexpr const char* kProgram = "stenvik-cli";
 
 // What the exit status tells a script.
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitFailure = 1;  // a refused system, a file or stdout not written
-inline constexpr int kExitBadArgument = 2;
+// A refused system, a file not read, a file or stdout not written, more
+// rows than an upload file takes.
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitBadArgument = 2;  // also a text that is no coupon
 
 // Messages show user input on one line, with no byte that a terminal would
 // act on, and short. An argument may hold escape sequences, line breaks
@@ -42,6 +47,18 @@ std::string Quoted(std::string_view text);
 // parser's own): each shown as Shown shows it, and the rest escaped alike.
 std::string WithArgumentsShown(std::string_view message, std::span<const char* const> args);
 
+// The commands of the player's toolkit: each reads a coupon text.
+enum class CouponCommand { Info, Expand, Check };
+
+struct CouponPlan {
+    CouponCommand command = CouponCommand::Info;
+    std::string input = "-";   // a file, or "-" for standard input
+    std::uint64_t price = 1;   // info: kronor a row
+    bool json = false;         // info and check
+    std::optional<Game> game;  // expand: instead of the game the text names
+    coupon::Result result{};   // check
+};
+
 // What one run does, decided before the dialog exists: the events a user
 // would make, and where the text goes.
 struct Plan {
@@ -53,6 +70,13 @@ struct Plan {
     // A system that refuses the user's choices is the caller's error, not
     // rows; replayed clicks show the refusal as the window does.
     bool refusalIsError = false;
+    // rows: set on the program's state before the replay.
+    std::array<std::optional<Percent>, rc::kMatches> percent{};
+    bool uniqueRows = false;
+    // system --upload: the system's text, read back, becomes upload rows.
+    std::optional<Game> upload;
+    // A command of the toolkit, which reads a coupon and replays nothing.
+    std::optional<CouponPlan> coupon;
 };
 
 // The run ends here: print these texts and exit with this code.
@@ -84,5 +108,18 @@ SureSign ParseSure(std::string_view text);
 void CheckDistinctMatches(const std::vector<SureSign>& sure);
 // "ID" (a click) or "ID:CODE" (a command as is), each decimal 0 to 65535.
 Event ParseEvent(std::string_view text);
+
+// "M=P1/PX/P2": a match from 1 to 13 and its own weights, three whole
+// percents that sum to 100.
+struct MatchPercent {
+    int match;
+    Percent percent;
+};
+MatchPercent ParsePercent(std::string_view text);
+// Whole kronor a row: 1 to 1000000, so that no coupon's price overflows.
+std::uint64_t ParsePrice(std::string_view text);
+// 13 signs 1, X (or x), 2 or - for a match not yet decided; commas and
+// blanks may stand between them.
+coupon::Result ParseResult(std::string_view text);
 
 }  // namespace stenvik::cli

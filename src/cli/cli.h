@@ -9,7 +9,9 @@
 
 namespace stenvik::cli {
 
-// `args` as main receives them; returns the exit code.
-int RunCli(std::span<const char* const> args, std::ostream& out, std::ostream& err, posix::PosixFiles& files);
+// `args` as main receives them; `in` is read by the commands that read a
+// coupon from standard input. Returns the exit code.
+int RunCli(std::span<const char* const> args, std::istream& in, std::ostream& out, std::ostream& err,
+           posix::PosixFiles& files);
 
 }  // namespace stenvik::cli

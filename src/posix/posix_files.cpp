@@ -9,6 +9,7 @@
 namespace stenvik::posix {
 
 int PosixFiles::Open(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+ssize_t PosixFiles::Read(int fd, void* data, size_t size) { return ::read(fd, data, size); }
 ssize_t PosixFiles::Write(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
 int PosixFiles::Ftruncate(int fd, off_t length) { return ::ftruncate(fd, length); }
 int PosixFiles::Fchown(int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); }

@@ -1,6 +1,6 @@
 #pragma once
-// The system calls that saving a user's file makes, each a thin pass-through,
-// so that tests can fail any one of them in turn.
+// The system calls that saving and reading a user's file make, each a thin
+// pass-through, so that tests can fail any one of them in turn.
 
 #include <sys/types.h>
 
@@ -14,6 +14,7 @@ public:
     virtual ~PosixFiles() = default;
 
     virtual int Open(const char* path, int flags, mode_t mode);
+    virtual ssize_t Read(int fd, void* data, size_t size);
     virtual ssize_t Write(int fd, const void* data, size_t size);
     virtual int Ftruncate(int fd, off_t length);
     virtual int Fchown(int fd, uid_t owner, gid_t group);

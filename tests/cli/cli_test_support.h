@@ -24,13 +24,15 @@ struct Result {
     std::string err;
 };
 
-inline Result Invoke(const std::vector<std::string>& args) {
+// `input` is what the run finds on standard input.
+inline Result Invoke(const std::vector<std::string>& args, const std::string& input = "") {
     std::vector<const char*> argv{"stenvik-cli"};
     for (const auto& arg : args) argv.push_back(arg.c_str());
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     posix::PosixFiles files;
-    const int code = RunCli(argv, out, err, files);
+    const int code = RunCli(argv, in, out, err, files);
     return {code, out.str(), err.str()};
 }
 

@@ -218,7 +218,7 @@ TEST(Arguments, BadArgumentsExitWithTwoAndOneLine) {
         {{"system", "--half", "14"}, "--half \"14\""},
         {{"system", "--full", "-1"}, "--full \"-1\""},
         {{"system", "--half", "7", "--full", "7"}, "at most 13"},
-        {{"system", "--upload"}, "--upload"},
+        {{"system", "--game", "italienska"}, "--game requires --upload"},
         {{"rows", "--sure", "14=1"}, "the match must be 1 to 13"},
         {{"rows", "--sure", "1=3"}, "the sign must be 1, X or 2"},
         {{"rows", "--sure", "1=1", "2=X"}, "2=X"},

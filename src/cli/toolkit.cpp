@@ -1,0 +1,149 @@
+#include "toolkit.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstddef>
+#include <istream>
+#include <stdexcept>
+#include <system_error>
+
+#include "coupon_text.h"
+#include "read_file.h"
+
+namespace stenvik::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Far above any coupon: the upload rows of a system of 13 full covers take
+// 45 MB. A device that never ends, or a file that is no coupon at all, stops
+// here rather than filling the memory.
+constexpr std::size_t kLargestInput = std::size_t{64} << 20;
+
+// The counts a summary of check shows, best first.
+constexpr std::array<int, 4> kSummaryHits = {13, 12, 11, 10};
+
+EarlyExit Stop(int code, const std::string& problem) {
+    return {code, "", std::string(kProgram) + ": " + problem + "\n"};
+}
+
+std::string Plural(std::uint64_t count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+std::variant<std::string, EarlyExit> ReadStandardInput(std::istream& in) {
+    std::string bytes;
+    std::array<char, 64 * 1024> chunk{};
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kLargestInput) {
+            return Stop(kExitFailure,
+                        "cannot read standard input: " + std::make_error_code(std::errc::file_too_large).message());
+        }
+    }
+    if (in.bad()) return Stop(kExitFailure, "cannot read standard input");
+    return bytes;
+}
+
+std::variant<std::string, EarlyExit> ReadBytes(const std::string& input, std::istream& in, posix::PosixFiles& files) {
+    if (input == "-") return ReadStandardInput(in);
+    auto read = posix::ReadWholeFile(input, kLargestInput, files);
+    if (const auto* error = std::get_if<std::error_code>(&read)) {
+        return Stop(kExitFailure, "cannot read " + Shown(input) + ": " + error->message());
+    }
+    return std::move(std::get<std::string>(read));
+}
+
+std::variant<coupon::Coupon, EarlyExit> ReadInput(const std::string& input, std::istream& in,
+                                                  posix::PosixFiles& files) {
+    auto bytes = ReadBytes(input, in, files);
+    if (auto* stop = std::get_if<EarlyExit>(&bytes)) return std::move(*stop);
+    auto read = coupon::ReadCoupon(std::get<std::string>(bytes));
+    if (const auto* error = std::get_if<coupon::ReadError>(&read)) {
+        // What was expected may quote the text, which can hold any byte.
+        const auto where = input == "-" ? std::string("standard input") : Shown(input);
+        return Stop(kExitBadArgument, where + ": " + WithArgumentsShown(error->Message(), {}));
+    }
+    return std::move(std::get<coupon::Coupon>(read));
+}
+
+std::variant<std::string, EarlyExit> UploadRows(const coupon::Coupon& coupon, Game game) {
+    const auto rows = coupon::RowCount(coupon);
+    if (rows > coupon::kUploadRowLimit) {
+        return Stop(kExitFailure, std::to_string(rows) + " rows: an upload file takes at most " +
+                                      std::to_string(coupon::kUploadRowLimit));
+    }
+    return coupon::UploadText(coupon, game);
+}
+
+std::string InfoText(const coupon::Coupon& coupon, std::uint64_t price, bool json) {
+    const auto rows = coupon::RowCount(coupon);
+    const auto repeated = coupon::RepeatedRows(coupon);
+    const bool fits = rows <= coupon::kUploadRowLimit;
+    const auto italienska = coupon.game == Game::Italienska;
+    if (json) {
+        constexpr std::array<const char*, 3> kKinds = {"rows", "system", "upload"};
+        const Json object{{"kind", kKinds[static_cast<std::size_t>(coupon.kind)]},
+                          {"game", coupon.game ? Json(italienska ? "italienska" : "stryktipset") : Json(nullptr)},
+                          {"rows", rows},
+                          {"price", rows * price},
+                          {"repeated", repeated},
+                          {"fits_upload", fits}};
+        return object.dump(2) + "\n";
+    }
+    constexpr std::array<const char*, 3> kKinds = {"single rows", "system", "upload rows"};
+    const auto game = coupon.game ? std::string(italienska ? coupon::kItalienska : coupon::kStryktipset) : "none";
+    return std::string("kind: ") + kKinds[static_cast<std::size_t>(coupon.kind)] + "\ngame: " + game +
+           "\nrows: " + std::to_string(rows) + "\nprice: " + std::to_string(rows * price) +
+           " kr\nrepeated: " + std::to_string(repeated) + "\nfits one upload file: " + (fits ? "yes" : "no") + "\n";
+}
+
+std::string CheckText(const coupon::Coupon& coupon, const coupon::Result& result, bool json) {
+    const auto summary = coupon::Check(coupon, result);
+    const auto rowsWith = [&](int hits) { return summary.rowsWith[static_cast<std::size_t>(hits)]; };
+    if (json) {
+        Json object;
+        if (coupon.kind != coupon::Kind::System) object["rows"] = summary.correct;
+        auto& hits = object["hits"] = Json::object();
+        for (const int count : kSummaryHits) hits[std::to_string(count)] = rowsWith(count);
+        object["best"] = summary.best;
+        object["undecided"] = summary.undecided;
+        return object.dump(2) + "\n";
+    }
+    std::string text;
+    for (std::size_t row = 0; row < summary.correct.size(); ++row) {
+        text += "row " + std::to_string(row + 1) + ": " + std::to_string(summary.correct[row]) + " correct\n";
+    }
+    for (const int count : kSummaryHits)
+        text += std::to_string(count) + " correct: " + Plural(rowsWith(count), "row") + "\n";
+    return text + "best: " + std::to_string(summary.best) + "\nundecided: " + std::to_string(summary.undecided) + "\n";
+}
+
+}  // namespace
+
+std::variant<std::string, EarlyExit> RunCouponCommand(const CouponPlan& plan, std::istream& in,
+                                                      posix::PosixFiles& files) {
+    auto read = ReadInput(plan.input, in, files);
+    if (auto* stop = std::get_if<EarlyExit>(&read)) return std::move(*stop);
+    const auto& coupon = std::get<coupon::Coupon>(read);
+    switch (plan.command) {
+        case CouponCommand::Info: return InfoText(coupon, plan.price, plan.json);
+        case CouponCommand::Check: return CheckText(coupon, plan.result, plan.json);
+        case CouponCommand::Expand: break;
+    }
+    return UploadRows(coupon, plan.game.value_or(coupon.game.value_or(Game::Stryktipset)));
+}
+
+std::variant<std::string, EarlyExit> SystemUploadRows(std::string_view system, Game game) {
+    const auto read = coupon::ReadCoupon(system);
+    // The reader takes every text Stenvik writes; one it refuses is a fault
+    // of the program, not of the user's choices.
+    if (const auto* error = std::get_if<coupon::ReadError>(&read)) {
+        throw std::logic_error("the system's own text is no coupon: " + error->Message());
+    }
+    return UploadRows(std::get<coupon::Coupon>(read), game);
+}
+
+}  // namespace stenvik::cli
