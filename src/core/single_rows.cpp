@@ -34,6 +34,7 @@ void Controller::Generate() {
 // and so on. The grid draws match by match: match 1 of every row, then match 2,
 // so the same stream gives other rows in the two formats.
 std::span<const Controller::Row> Controller::DrawSingleRows(RowMatrix& matrix, bool rowByRow) {
+    // The row-count buttons never ask for more than the matrix holds.
     const std::span rows(matrix.data(), static_cast<std::size_t>(std::clamp(_state.antal_enkelrader, 0, kMaxRows)));
     if (rowByRow) {
         for (auto& row : rows) DrawRow(row);
@@ -53,8 +54,8 @@ void Controller::DrawRow(Row& row) {
 }
 
 // Rows 2 to n in order: while a row equals an earlier one, all its matches are
-// drawn again from the continuing stream, so the first occurrences keep their
-// signs and one seed still gives one text.
+// drawn again from the continuing stream. A row once passed is never drawn
+// again, and one seed still gives one text.
 void Controller::RedrawRepeatedRows(std::span<Row> rows) {
     for (auto row = rows.begin(); row != rows.end(); ++row) {
         while (std::find(rows.begin(), row, *row) != row) DrawRow(*row);
