@@ -35,7 +35,7 @@ std::string Plural(std::uint64_t count, const std::string& noun) {
 
 std::variant<std::string, EarlyExit> ReadStandardInput(std::istream& in) {
     std::string bytes;
-    std::array<char, 64 * 1024> chunk{};
+    std::array<char, std::size_t{64} << 10> chunk{};
     while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
         bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
         if (bytes.size() > kLargestInput) {

@@ -14,7 +14,7 @@ std::variant<std::string, std::error_code> ReadWholeFile(const std::filesystem::
     Descriptor file(files, files.Open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC, 0));
     if (!file) return LastError();
     std::string bytes;
-    std::array<char, 64 * 1024> chunk{};
+    std::array<char, std::size_t{64} << 10> chunk{};
     for (;;) {
         const auto read = files.Read(file.get(), chunk.data(), chunk.size());
         if (read < 0 && errno == EINTR) continue;

@@ -78,6 +78,48 @@ TEST(ArgumentValues, EventsAreClicksOrCommands) {
     }
 }
 
+TEST(ArgumentValues, PercentsNameAMatchAndThreeSharesOfAHundred) {
+    struct Case {
+        const char* text;
+        int match;
+        int one, cross, two;
+    };
+    for (const auto& [text, match, one, cross, two] : std::vector<Case>{{"1=100/0/0", 1, 100, 0, 0},
+                                                                        {"7=0/100/0", 7, 0, 100, 0},
+                                                                        {"13=0/0/100", 13, 0, 0, 100},
+                                                                        {"5=50/30/20", 5, 50, 30, 20},
+                                                                        {"05=34/33/33", 5, 34, 33, 33}}) {
+        const auto [parsedMatch, percent] = ParsePercent(text);
+        EXPECT_EQ(parsedMatch, match) << text;
+        EXPECT_EQ(std::vector({percent.one, percent.cross, percent.two}), std::vector({one, cross, two})) << text;
+    }
+    for (const char* bad :
+         {"0=100/0/0", "14=100/0/0", "5", "5=", "=50/30/20", "5=50/30", "5=50/30/20/0", "5=50/30/20/", "5=50//50",
+          "5=-10/60/50", "5=110/0/-10", "5=50/30/19", "5=50/30/21", "5=50 /30/20", "5=+50/30/20", "5:50/30/20"}) {
+        EXPECT_THROW(ParsePercent(bad), BadArgument) << bad;
+    }
+}
+
+TEST(ArgumentValues, PricesAreWholeKronorAboveNothing) {
+    EXPECT_EQ(ParsePrice("1"), 1u);
+    EXPECT_EQ(ParsePrice("1000000"), 1'000'000u);
+    for (const char* bad : {"0", "-1", "1000001", "", "abc", "1.5", " 2", "2kr", "18446744073709551617"}) {
+        EXPECT_THROW(ParsePrice(bad), BadArgument) << bad;
+    }
+}
+
+TEST(ArgumentValues, ResultsAreThirteenSignsOrUndecided) {
+    const coupon::Result known = {'1', 'X', '2', std::nullopt, '1', 'X', '2', '1', 'X', '2', '1', 'X', '2'};
+    for (const char* text : {"1X2-1X21X21X2", "1x2-1x21x21x2", "1,X,2,-,1,X,2,1,X,2,1,X,2", " 1X2 - 1X2\t1X2, 1X2 "}) {
+        EXPECT_EQ(ParseResult(text), known) << text;
+    }
+    EXPECT_EQ(ParseResult("-------------"), coupon::Result{});
+    for (const char* bad : {"", "1X21X21X21X2", "1X21X21X21X211", "1X21X21X21X2Y", "1X21X21X21X20", "1X2;1X21X21X21",
+                            "1X21X21X21X2\xC3\xB6", "1/X/2/1/X/2/1/X/2/1/X/2/1"}) {
+        EXPECT_THROW(ParseResult(bad), BadArgument) << bad;
+    }
+}
+
 TEST(ShownText, PrintableUtf8StaysTheRestIsEscapedAndLongTextsEnd) {
     const std::string ellipsis = "\xE2\x80\xA6";
     struct Case {

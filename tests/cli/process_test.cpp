@@ -54,6 +54,19 @@ TEST(Process, ExitCodes) {
     EXPECT_EQ(bad.err, "stenvik-cli: --count \"25\": expected 1 to 24, 36, 48, 60, 72 or 90\n");
 }
 
+TEST(Process, ACouponOnStandardInput) {
+    const TemporaryFolder folder;
+    const auto file = folder / "system.txt";
+    WriteFile(file, Invoke({"system", "--half", "3", "--full", "2", "--raw"}).out);
+    const auto info = Start("info <" + Quoted(file.string()));
+    EXPECT_EQ(info.code, 0);
+    EXPECT_NE(info.out.find("\nrows: 72\n"), std::string::npos) << info.out;
+    const auto empty = Start("check --result 1X21X21X21X21 </dev/null");
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_TRUE(empty.err.starts_with("stenvik-cli: standard input: line 1, column 1: expected ")) << empty.err;
+}
+
 TEST(Process, AStdoutThatCannotBeWrittenIsAnError) {
     const auto full = Start("rows --count 90", "/dev/full");
     EXPECT_EQ(full.code, 1);
