@@ -283,7 +283,8 @@ void AddRows(CLI::App& app, Options& options) {
 void AddSystem(CLI::App& app, Options& options) {
     auto& system = AddCommand(app, "system", "A system: SYSTEM, your choices, GENERERA rader",
                               "\nIf the sure matches and the covers do not fit the 13 matches, the window's\n"
-                              "refusal goes to standard error and the exit code is 1.\n",
+                              "refusal goes to standard error and the exit code is 1. So does --upload\n"
+                              "for more than the 10000 rows an upload file takes.\n",
                               "system --half 2 --full 1 --seed 1");
     AddValue(system, "--half", options.half, "N", "Half covers, 0-13 (default 0), e.g. --half 3");
     AddValue(system, "--full", options.full, "N",

@@ -18,7 +18,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // Far above any coupon: the upload rows of a system of 13 full covers take
-// 45 MB. A device that never ends, or a file that is no coupon at all, stops
+// 46 MB. A device that never ends, or a file that is no coupon at all, stops
 // here rather than filling the memory.
 constexpr std::size_t kLargestInput = std::size_t{64} << 20;
 

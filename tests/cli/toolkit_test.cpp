@@ -207,23 +207,9 @@ TEST(Check, SingleRowsEachGetALine) {
     EXPECT_EQ(check.out,
               "row 1: 12 correct\nrow 2: 4 correct\nrow 3: 0 correct\n13 correct: 0 rows\n12 correct: 1 row\n"
               "11 correct: 0 rows\n10 correct: 0 rows\nbest: 12\nundecided: 1\n");
-    EXPECT_EQ(Invoke({"check", "--result", "111111111111-", "--json"}, grid).out,
-              R"({
-  "rows": [
-    12,
-    4,
-    0
-  ],
-  "hits": {
-    "13": 0,
-    "12": 1,
-    "11": 0,
-    "10": 0
-  },
-  "best": 12,
-  "undecided": 1
-}
-)");
+    EXPECT_EQ(json::parse(Invoke({"check", "--result", "111111111111-", "--json"}, grid).out),
+              json::parse(R"({"rows": [12, 4, 0], "hits": {"13": 0, "12": 1, "11": 0, "10": 0}, "best": 12,
+                              "undecided": 1})"));
 }
 
 // What each command writes, info and check read back as it was made.
