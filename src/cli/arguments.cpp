@@ -27,6 +27,21 @@ std::optional<Int> ParseDecimal(std::string_view text) {
     return value;
 }
 
+// "MATCH=..." of --sure and --percent: the match, 1 to 13, and the text after
+// the "=". `form` is what the whole should look like.
+std::pair<int, std::string_view> ParseMatchAssignment(std::string_view option, std::string_view text,
+                                                      std::string_view form) {
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        throw BadArgument(std::string(option) + " " + Quoted(text) + ": expected " + std::string(form));
+    }
+    const auto match = ParseDecimal<int>(text.substr(0, equals));
+    if (!match || *match < 1 || *match > rc::kMatches) {
+        throw BadArgument(std::string(option) + " " + Quoted(text) + ": the match must be 1 to 13");
+    }
+    return {*match, text.substr(equals + 1)};
+}
+
 constexpr int kLargestId = 65535;  // identifiers and codes are 16-bit words
 
 std::optional<int> ParseWithin(std::string_view text, int least, int most) {
@@ -78,19 +93,12 @@ Game ParseGame(std::string_view text) {
 }
 
 SureSign ParseSure(std::string_view text) {
-    const auto equals = text.find('=');
-    if (equals == std::string_view::npos) {
-        throw BadArgument("--sure " + Quoted(text) + ": expected MATCH=SIGN, such as 5=X");
-    }
-    const auto match = ParseDecimal<int>(text.substr(0, equals));
-    if (!match || *match < 1 || *match > rc::kMatches) {
-        throw BadArgument("--sure " + Quoted(text) + ": the match must be 1 to 13");
-    }
+    const auto [match, signText] = ParseMatchAssignment("--sure", text, "MATCH=SIGN, such as 5=X");
     constexpr std::array<std::string_view, 4> kSigns = {"1", "X", "x", "2"};
     constexpr std::array<int, 4> kSignIndex = {0, 1, 1, 2};
-    const auto sign = std::find(kSigns.begin(), kSigns.end(), text.substr(equals + 1));
+    const auto sign = std::find(kSigns.begin(), kSigns.end(), signText);
     if (sign == kSigns.end()) throw BadArgument("--sure " + Quoted(text) + ": the sign must be 1, X or 2");
-    return {*match, kSignIndex[static_cast<std::size_t>(sign - kSigns.begin())]};
+    return {match, kSignIndex[static_cast<std::size_t>(sign - kSigns.begin())]};
 }
 
 void CheckDistinctMatches(const std::vector<SureSign>& sure) {
@@ -113,16 +121,8 @@ Event ParseEvent(std::string_view text) {
 }
 
 MatchPercent ParsePercent(std::string_view text) {
-    const auto equals = text.find('=');
-    if (equals == std::string_view::npos) {
-        throw BadArgument("--percent " + Quoted(text) + ": expected MATCH=P1/PX/P2, such as 5=50/30/20");
-    }
-    const auto match = ParseDecimal<int>(text.substr(0, equals));
-    if (!match || *match < 1 || *match > rc::kMatches) {
-        throw BadArgument("--percent " + Quoted(text) + ": the match must be 1 to 13");
-    }
+    const auto [match, shares] = ParseMatchAssignment("--percent", text, "MATCH=P1/PX/P2, such as 5=50/30/20");
     // P1/PX/P2: a fourth share or a missing one leaves a part that is no number.
-    const auto shares = text.substr(equals + 1);
     const auto first = shares.find('/');
     const auto second = first == std::string_view::npos ? first : shares.find('/', first + 1);
     const auto one = ParseShare(shares.substr(0, first));
@@ -137,7 +137,7 @@ MatchPercent ParsePercent(std::string_view text) {
         throw BadArgument("--percent " + Quoted(text) + ": the percents add up to " + std::to_string(sum) +
                           ", not 100");
     }
-    return {*match, {*one, *cross, *two}};
+    return {match, {*one, *cross, *two}};
 }
 
 std::uint64_t ParsePrice(std::string_view text) {
