@@ -215,6 +215,12 @@ CLI::Option* AddGame(CLI::App& command, Options& options, const std::string& hel
     return AddValue(command, "--game", options.game, "stryktipset|italienska", help);
 }
 
+// --upload, and the --game it names, which means nothing without it.
+void AddUpload(CLI::App& command, Options& options, const std::string& help) {
+    auto* upload = command.add_flag("--upload", options.upload, help);
+    AddGame(command, options, "The game --upload names (default stryktipset),\ne.g. --game italienska")->needs(upload);
+}
+
 void AddSeed(CLI::App& command, Options& options) {
     AddValue(command, "--seed", options.seed, "N",
              "Seed the generator with N (signed 32-bit):\nsame seed, same rows, e.g. --seed 1;\nwithout it, rows of "
@@ -267,9 +273,7 @@ void AddRows(CLI::App& app, Options& options) {
     AddValue(rows, "--count", options.count, "N", "Rows: 1-24, 36, 48, 60, 72 or 90 (default 1),\ne.g. --count 10");
     AddMethod(rows, options);
     AddSure(rows, options);
-    auto* upload = rows.add_flag("--upload", options.upload,
-                                 "Rows in the format Svenska Spel takes for\nuploading, not the grid, e.g. --upload");
-    AddGame(rows, options, "The game --upload names (default stryktipset),\ne.g. --game italienska")->needs(upload);
+    AddUpload(rows, options, "Rows in the format Svenska Spel takes for\nuploading, not the grid, e.g. --upload");
     AddValue(rows, "--percent", options.percent, "M=P1/PX/P2",
              "Draw match M (1-13) with your own percents\nfor 1, X and 2, summing to 100; repeat for\n"
              "more, e.g. --percent 2=50/30/20")
@@ -291,10 +295,9 @@ void AddSystem(CLI::App& app, Options& options) {
              "Full covers, 0-13 (default 0), at most 13\nwith the half covers, e.g. --full 2");
     AddMethod(system, options);
     AddSure(system, options);
-    auto* upload = system.add_flag("--upload", options.upload,
-                                   "The system's rows in the format Svenska Spel\ntakes for uploading, as expand "
-                                   "writes them,\ne.g. --upload");
-    AddGame(system, options, "The game --upload names (default stryktipset),\ne.g. --game italienska")->needs(upload);
+    AddUpload(
+        system, options,
+        "The system's rows in the format Svenska Spel\ntakes for uploading, as expand writes them,\ne.g. --upload");
     AddSeed(system, options);
     AddOutput(system, options);
 }
