@@ -150,30 +150,16 @@ std::uint64_t ParsePrice(std::string_view text) {
 }
 
 coupon::Result ParseResult(std::string_view text) {
-    coupon::Result result{};
-    std::size_t signs = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        const char character = text[at];
-        std::size_t next = at;
-        DecodeUtf8(text, next);
-        if (character != ',' && character != ' ' && character != '\t') {
-            constexpr std::string_view kSigns = "1Xx2-";
-            constexpr std::array<char, 5> kOutcomes = {'1', 'X', 'X', '2', '-'};
-            const auto sign = kSigns.find(character);
-            if (sign == std::string_view::npos) {
-                throw BadArgument("--result " + Quoted(text) + ": " + Quoted(text.substr(at, next - at)) +
-                                  " is no sign: expected 1, X, 2 or - (not yet decided)");
-            }
-            if (signs < result.size() && kOutcomes[sign] != '-') result[signs] = kOutcomes[sign];
-            ++signs;
+    auto read = coupon::ReadResult(text);
+    if (const auto* error = std::get_if<coupon::ResultError>(&read)) {
+        if (!error->noSign.empty()) {
+            throw BadArgument("--result " + Quoted(text) + ": " + Quoted(error->noSign) +
+                              " is no sign: expected 1, X, 2 or - (not yet decided)");
         }
-        at = next;
-    }
-    if (signs != result.size()) {
-        throw BadArgument("--result " + Quoted(text) + ": " + std::to_string(signs) +
+        throw BadArgument("--result " + Quoted(text) + ": " + std::to_string(error->signs) +
                           " signs: expected 13, one for each match");
     }
-    return result;
+    return std::get<coupon::Result>(read);
 }
 
 namespace {
@@ -379,10 +365,42 @@ void AddCheck(CLI::App& app, Options& options) {
                    "One JSON object: rows (single rows only),\nhits, best, undecided, e.g. --json");
 }
 
+// CLI11 appends an option's "Needs:" and "Excludes:" to its name, where they
+// read as part of the value it takes and push the help out of its column;
+// here they follow the help, on a line of their own.
+class Formatter : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override {
+        auto opts = CLI::Formatter::make_option_opts(option);
+        opts.resize(opts.size() - Notes(option).size());
+        return opts;
+    }
+
+    std::string make_option_desc(const CLI::Option* option) const override {
+        const auto notes = Notes(option);
+        return notes.empty() ? option->get_description() : option->get_description() + "\n" + notes.substr(1);
+    }
+
+private:
+    // The tail CLI11's make_option_opts ends with, word for word.
+    std::string Notes(const CLI::Option* option) const {
+        std::string notes;
+        const auto add = [&](const std::string& label, const auto& others) {
+            if (others.empty()) return;
+            notes += " " + get_label(label) + ":";
+            for (const CLI::Option* other : others) notes += " " + other->get_name();
+        };
+        add("Needs", option->get_needs());
+        add("Excludes", option->get_excludes());
+        return notes;
+    }
+};
+
 void DescribeCommandLine(CLI::App& app, Options& options) {
+    app.formatter(std::make_shared<Formatter>());
     app.description(kOverview);
     app.footer(kExamples);
-    app.set_version_flag("--version", app.get_name() + " " + std::string(kVersion), "Print the version and exit");
+    app.set_version_flag("-V,--version", app.get_name() + " " + std::string(kVersion), "Print the version and exit");
     app.require_subcommand(1);
     AddRows(app, options);
     AddSystem(app, options);
@@ -567,13 +585,18 @@ std::variant<Plan, EarlyExit> ParseArguments(std::span<const char* const> args) 
     CLI::App app{"", kProgram};
     Options options;
     DescribeCommandLine(app, options);
+    // Run bare, the program shows what it does and its commands. That is a
+    // mistake all the same, so it goes to standard error, where a script's
+    // redirected output cannot catch it, and ends with the one-line reason.
+    if (args.size() <= 1) return EarlyExit{kExitBadArgument, "", app.help() + BadArgumentExit(MissingCommand(app)).err};
 
     try {
         app.parse(static_cast<int>(args.size()), args.data());
         return MakePlan(app.get_subcommands().front()->get_name(), options);
     } catch (const CLI::CallForHelp&) {
-        const auto subcommands = app.get_subcommands();
-        return EarlyExit{kExitDone, subcommands.empty() ? app.help() : subcommands.front()->help(), ""};
+        // The app's help hands on to the command's, whose usage line then
+        // names the program too.
+        return EarlyExit{kExitDone, app.help(), ""};
     } catch (const CLI::CallForVersion& version) {
         return EarlyExit{kExitDone, std::string(version.what()) + "\n", ""};
     } catch (const CLI::RequiredError& error) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "codepage.h"
 #include "coupon_text.h"
 
 namespace stenvik::coupon {
@@ -146,6 +147,27 @@ CheckSummary Check(const Coupon& coupon, const Result& result) {
         }
     }
     return summary;
+}
+
+std::variant<Result, ResultError> ReadResult(std::string_view text) {
+    Result result{};
+    std::size_t signs = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const char character = text[at];
+        std::size_t next = at;
+        DecodeUtf8(text, next);
+        if (character != ',' && character != ' ' && character != '\t') {
+            constexpr std::string_view kTyped = "1Xx2-";
+            constexpr std::array<char, 5> kOutcomes = {'1', 'X', 'X', '2', '-'};
+            const auto sign = kTyped.find(character);
+            if (sign == std::string_view::npos) return ResultError{.noSign = text.substr(at, next - at)};
+            if (signs < result.size() && kOutcomes[sign] != '-') result[signs] = kOutcomes[sign];
+            ++signs;
+        }
+        at = next;
+    }
+    if (signs != result.size()) return ResultError{.noSign = {}, .signs = signs};
+    return result;
 }
 
 }  // namespace stenvik::coupon

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "coupon.h"
@@ -30,6 +32,18 @@ std::string UploadText(const Coupon& coupon, Game game);
 
 // The matches' outcomes; nothing for a match not yet decided.
 using Result = std::array<std::optional<char>, rc::kMatches>;
+
+// Why a typed result is none: the first character that is no sign (a UTF-8
+// sequence whole), or else the wrong number of signs.
+struct ResultError {
+    std::string_view noSign;  // empty when every character was a sign
+    std::size_t signs = 0;
+    friend bool operator==(const ResultError&, const ResultError&) = default;
+};
+
+// The results as a player types them: a sign 1, X or 2 for each match, or -
+// for one not yet decided; blanks and commas between them are ignored.
+std::variant<Result, ResultError> ReadResult(std::string_view text);
 
 struct CheckSummary {
     std::vector<int> correct;                                // each row's correct signs; none for a system

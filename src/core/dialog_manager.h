@@ -71,4 +71,24 @@ constexpr std::optional<std::size_t> NextTabStop(std::optional<std::size_t> from
     return std::nullopt;
 }
 
+// Where an arrow key moves the focus from the control at `from`: the next
+// (Down, Right) or previous (Up, Left: `backwards`) usable control of its
+// group, of any kind, in template order round the group. Nothing when no
+// other control of the group is usable.
+constexpr std::optional<std::size_t> NextInGroup(std::size_t from, bool backwards,
+                                                 std::predicate<std::size_t> auto usable) {
+    constexpr std::size_t count = kControls.size();
+    const std::size_t step = backwards ? count - 1 : 1;
+    for (std::size_t i = (from + step) % count; i != from; i = (i + step) % count) {
+        if (kGroups[i] == kGroups[from] && usable(i)) return i;
+    }
+    return std::nullopt;
+}
+
+// An arrow key that reaches an automatic radio button not yet checked also
+// clicks it; any other control only takes the focus.
+constexpr bool ArrowClicks(std::size_t index, bool checked) {
+    return kControls[index].kind == Kind::RadioButton && !checked;
+}
+
 }  // namespace stenvik::dialog

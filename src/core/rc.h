@@ -73,4 +73,19 @@ static_assert(kLastSure == 1112);
 inline constexpr int kFirstCommand = 1001;
 inline constexpr int kLastCommand = kLastSure;
 
+// The rows box's context menu. The front ends handle these themselves by
+// calling the toolkit, so they lie outside the Controller's range.
+namespace menu {
+inline constexpr int kUndo = 2001;
+inline constexpr int kCut = 2002;
+inline constexpr int kCopy = 2003;
+inline constexpr int kPaste = 2004;
+inline constexpr int kDelete = 2005;
+inline constexpr int kSelectAll = 2006;
+inline constexpr int kCountAndCost = 2011;
+inline constexpr int kToUploadRows = 2012;
+inline constexpr int kCheckResult = 2013;
+}  // namespace menu
+static_assert(menu::kUndo > kLastCommand);
+
 }  // namespace stenvik::rc
