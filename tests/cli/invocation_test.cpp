@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -205,7 +206,6 @@ TEST(Arguments, BadArgumentsExitWithTwoAndOneLine) {
         std::string problem;  // part of the message
     };
     const std::vector<Case> cases = {
-        {{}, "expected a command"},
         {{"frob"}, "unknown command \"frob\""},
         {{"--bogus"}, "unknown option \"--bogus\""},
         {{"rows", "--bogus"}, "--bogus"},
@@ -303,6 +303,46 @@ TEST(Arguments, HelpShowsEveryOptionWithAnExample) {
         EXPECT_NE(system.find(std::string("e.g. ") + option), std::string::npos) << option;
     }
     EXPECT_NE(Invoke({"clicks", "-h"}).out.find("e.g. --state"), std::string::npos);
+}
+
+TEST(Arguments, RunBareShowsTheHelpAsAMistake) {
+    const auto bare = Invoke({});
+    EXPECT_EQ(bare.code, 2);
+    EXPECT_EQ(bare.out, "");
+    EXPECT_EQ(bare.err, Invoke({"--help"}).out +
+                            "stenvik-cli: expected a command: rows, system, clicks, instructions, info, expand or "
+                            "check\n");
+}
+
+// The short options, the program named in every usage line, and notes that
+// stay out of the option column, where they would read as part of a value.
+TEST(Arguments, HelpFollowsTheCommandLinesConventions) {
+    EXPECT_EQ(Invoke({"-V"}).out, Invoke({"--version"}).out);
+    const std::vector<std::vector<std::string>> commands = {
+        {}, {"rows"}, {"system"}, {"clicks"}, {"instructions"}, {"info"}, {"expand"}, {"check"},
+    };
+    for (const auto& command : commands) {
+        auto args = command;
+        args.emplace_back("-h");
+        const auto help = Invoke(args);
+        SCOPED_TRACE(args.front());
+        EXPECT_EQ(help.code, 0);
+        args.back() = "--help";
+        EXPECT_EQ(help.out, Invoke(args).out);
+        const std::string usage = "Usage: stenvik-cli" + (command.empty() ? "" : " " + command.front()) + " [OPTIONS]";
+        EXPECT_NE(help.out.find("\n" + usage), std::string::npos) << help.out;
+        std::istringstream lines(help.out);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.find("Needs:") != std::string::npos || line.find("Excludes:") != std::string::npos) {
+                EXPECT_TRUE(line.starts_with(std::string(30, ' ') + "Needs: --") ||
+                            line.starts_with(std::string(30, ' ') + "Excludes: --"))
+                    << line;
+            }
+        }
+    }
+    EXPECT_NE(
+        Invoke({"rows", "--help"}).out.find("e.g. --game italienska\n" + std::string(30, ' ') + "Needs: --upload\n"),
+        std::string::npos);
 }
 
 TEST(Arguments, VersionIsTheProjectsVersion) {
