@@ -42,7 +42,7 @@ std::string Swedish(std::string_view expected) {
         {"the game's name or Match 1:", u8"spelets namn eller Match 1:"},
         {"1, X or 2", u8"1, X eller 2"},
         {"each sign once, in the order 1, X, 2", u8"varje tecken en gång, i ordningen 1, X, 2"},
-        {"a blank", u8"ett blanksteg"},
+        {"a blank", u8"ett mellanslag"},
         {"a comma or the end of the line", u8"ett kommatecken eller radens slut"},
         {"a comma", u8"ett kommatecken"},
         {"the end of the line", u8"radens slut"},

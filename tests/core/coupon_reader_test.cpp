@@ -9,6 +9,7 @@
 #include "coupon.h"
 #include "coupon_reader.h"
 #include "coupon_text.h"
+#include "rows_box_menu.h"
 #include "scripted_user.h"
 
 namespace stenvik::coupon {
@@ -311,7 +312,16 @@ TEST(CouponReader, MalformedTextsNameTheLineAndColumn) {
         {"after UTF-8", "Stryktipset,Omg\xC3\xA5ng\x7F\r\n" + row, "line 1, column 19: expected text"},
         {"after Windows-1252", "Stryktipset,Omg\xE5ng\x7F\r\n" + row, "line 1, column 19: expected text"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Message(c.text), c.message) << c.name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(Message(c.text), c.message) << c.name;
+        // The window says the same in Swedish, with no English phrase left.
+        const auto read = ReadCoupon(c.text);
+        const auto swedish = rows_box::SwedishMessage(std::get<ReadError>(read));
+        for (const char* english :
+             {"expected", " or ", "the ", "sign", "separator", "comma", "blank", "hyphen", " row"}) {
+            EXPECT_EQ(swedish.find(english), std::string::npos) << c.name << ": " << swedish;
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,179 @@
+// What the rows box's context menu says and does with a text, as the player
+// reads it in Swedish: known answers written out by hand.
+
+#include "rows_box_menu.h"
+
+#include <gtest/gtest.h>
+
+#include "codepage.h"
+#include "coupon_reader.h"
+#include "dialog_manager.h"
+
+namespace stenvik::rows_box {
+namespace {
+
+std::string Utf8(std::u8string_view text) { return std::string(AsChars(text)); }
+
+const std::string kGrid = support::RowsGrid({"X11211112XX21", "X11211112XX21", "22X2XX2112221"});
+// Nine full covers: 3^9 = 19 683 rows, too many for one upload file.
+const std::string kLargeSystem = support::SystemGrid(
+    {" 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1 ", " 1 ", " 1 ", " 1 "});
+const std::string kSmallSystem = support::SystemGrid(
+    {" 1X ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", "   X2 "});
+const std::string kUpload = "Italienska Stryktipset\r\nE,1,X,2,1,X,2,1,X,2,1,X,2,1";
+std::string WithLine(const std::string& text, std::size_t number, const std::string& line) {
+    auto lines = support::Lines(text);
+    lines.at(number - 1) = line;
+    std::string joined;
+    for (const auto& each : lines) joined += (joined.empty() ? "" : "\r\n") + each;
+    return joined;
+}
+// Line 5 is match 4, whose second cell holds a 3.
+const std::string kUnreadable = WithLine(kGrid, 5, " Match 4:   2  3  1 ");
+
+TEST(RowsBoxMenu, CountAndCostTellsKindGameRowsPriceRepeatsAndUpload) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::u8string_view message;
+    } cases[] = {
+        {"rows with a repeat", kGrid,
+         u8"Slag: enkelrader\nSpel: inget angivet\nRader: 3\nPris: 3 kr\nUpprepade rader: 1\n"
+         u8"Ryms i en uppladdningsfil: ja"},
+        {"a system too large to upload", kLargeSystem,
+         u8"Slag: system\nSpel: inget angivet\nRader: 19 683\nPris: 19 683 kr\nUpprepade rader: 0\n"
+         u8"Ryms i en uppladdningsfil: nej. En uppladdningsfil rymmer högst 10 000 rader."},
+        {"upload rows name their game", kUpload,
+         u8"Slag: uppladdningsrader\nSpel: Italienska Stryktipset\nRader: 1\nPris: 1 kr\nUpprepade rader: 0\n"
+         u8"Ryms i en uppladdningsfil: ja"},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = CountAndCost(c.text);
+        EXPECT_EQ(outcome.message, Utf8(c.message)) << c.name;
+        EXPECT_FALSE(outcome.error) << c.name;
+        EXPECT_EQ(outcome.replacement, std::nullopt) << c.name;
+    }
+}
+
+TEST(RowsBoxMenu, UploadRowsTakeTheTextsGameThenTheCheckedOneThenStryktipset) {
+    const std::string rows =
+        "\r\nE,X,1,1,2,1,1,1,1,2,X,X,2,1\r\nE,X,1,1,2,1,1,1,1,2,X,X,2,1\r\nE,2,2,X,2,X,X,2,1,1,2,2,2,1";
+    const struct {
+        const char* name;
+        std::string text;
+        std::optional<Game> checked;
+        std::string replacement;
+    } cases[] = {
+        {"no game box", kGrid, std::nullopt, "Stryktipset" + rows},
+        {"the checked box", kGrid, Game::Italienska, "Italienska Stryktipset" + rows},
+        {"the text's own game", kUpload, Game::Stryktipset, kUpload},
+        {"a system, match 13 varying fastest", kSmallSystem, std::nullopt,
+         "Stryktipset\r\nE,1,1,1,1,1,1,1,1,1,1,1,1,X\r\nE,1,1,1,1,1,1,1,1,1,1,1,1,2"
+         "\r\nE,X,1,1,1,1,1,1,1,1,1,1,1,X\r\nE,X,1,1,1,1,1,1,1,1,1,1,1,2"},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = ToUploadRows(c.text, c.checked);
+        EXPECT_EQ(outcome.replacement, c.replacement) << c.name;
+        EXPECT_EQ(outcome.message, "") << c.name;
+    }
+}
+
+TEST(RowsBoxMenu, RefusalsSayWhyInSwedishAndReplaceNothing) {
+    const struct {
+        const char* name;
+        Outcome outcome;
+        std::u8string_view message;
+    } cases[] = {
+        {"count, unreadable", CountAndCost(kUnreadable), u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
+        {"upload, unreadable", ToUploadRows(kUnreadable, std::nullopt), u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
+        {"upload, too many rows", ToUploadRows(kLargeSystem, std::nullopt),
+         u8"Kupongen har 19 683 rader. En uppladdningsfil rymmer högst 10 000 rader."},
+        {"check, unreadable", CheckAgainst(kUnreadable, "1111111111111"), u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
+        {"check, no sign", CheckAgainst(kGrid, "1X2 1X2 1Y2 1X2 1"), u8"\"Y\" är inget tecken: skriv 1, X, 2 eller -."},
+        {"check, a letter of two bytes", CheckAgainst(kGrid, Utf8(u8"1X2å")),
+         u8"\"å\" är inget tecken: skriv 1, X, 2 eller -."},
+        {"check, too few", CheckAgainst(kGrid, "1X2-1X2-1X2-"), u8"12 tecken: skriv 13, ett för varje match."},
+        {"a separator's hyphens", CountAndCost(WithLine(kGrid, 8, " " + std::string(23, '-'))),
+         u8"Rad 8, kolumn 2: väntade en skiljelinje med 29 bindestreck"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.outcome.message, Utf8(c.message)) << c.name;
+        EXPECT_TRUE(c.outcome.error) << c.name;
+        EXPECT_EQ(c.outcome.replacement, std::nullopt) << c.name;
+    }
+}
+
+TEST(RowsBoxMenu, CheckCountsWinningRowsAndNamesThem) {
+    // Row 1 and its repeat have all 13 right, row 3 has 3 of 12 decided.
+    const auto outcome = CheckAgainst(kGrid, "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -");
+    EXPECT_EQ(outcome.message, Utf8(u8"13 rätt: 0 rader\n12 rätt: 2 rader\n11 rätt: 0 rader\n10 rätt: 0 rader\n"
+                                    u8"Bäst: 12 rätt\nEj avgjorda matcher: 1\n\nRad 1: 12 rätt\nRad 2: 12 rätt"));
+    EXPECT_FALSE(outcome.error);
+
+    // A system has no rows to name; its counts come per match.
+    EXPECT_EQ(CheckAgainst(kSmallSystem, "1111111111111").message,
+              Utf8(u8"13 rätt: 0 rader\n12 rätt: 2 rader\n11 rätt: 2 rader\n10 rätt: 0 rader\n"
+                   u8"Bäst: 12 rätt\nEj avgjorda matcher: 0"));
+}
+
+TEST(RowsBoxMenu, ManyWinningRowsAreNamedUpToTwenty) {
+    std::vector<std::string> rows(25, "1111111111111");
+    const auto message = CheckAgainst(support::RowsGrid(rows), "1111111111111").message;
+    EXPECT_NE(message.find("Rad 20: 13 r"), std::string::npos);
+    EXPECT_EQ(message.find("Rad 21:"), std::string::npos);
+    EXPECT_TRUE(message.ends_with(Utf8(u8"\n… och 5 rader till"))) << message;
+}
+
+TEST(RowsBoxMenu, ToolkitItemsActOnAnyTextButABlankOne) {
+    for (const std::string_view blank : {"", " ", "\r\n", " \t\r\n "})
+        EXPECT_FALSE(CanAct(blank)) << '"' << blank << '"';
+    for (const std::string_view text : {"x", " \r\n1", kGrid.c_str()}) EXPECT_TRUE(CanAct(text)) << text;
+}
+
+TEST(RowsBoxMenu, MenuHasTheEditCommandsThenTheToolkitAndNoIdTwice) {
+    std::vector<int> ids;
+    for (const auto& item : kMenu) {
+        if (item.id == kSeparator) continue;
+        EXPECT_EQ(std::count(ids.begin(), ids.end(), item.id), 0) << item.id;
+        EXPECT_GT(item.id, rc::kLastCommand);
+        ids.push_back(item.id);
+    }
+    EXPECT_EQ(ids, (std::vector<int>{rc::menu::kUndo, rc::menu::kCut, rc::menu::kCopy, rc::menu::kPaste,
+                                     rc::menu::kDelete, rc::menu::kSelectAll, rc::menu::kCountAndCost,
+                                     rc::menu::kToUploadRows, rc::menu::kCheckResult}));
+}
+
+TEST(ArrowKeys, MoveRoundTheFocusedControlsGroupAndClickAnUncheckedRadioButton) {
+    const auto at = [](int id) { return *dialog::IndexOf(id); };
+    const auto all = [](std::size_t) { return true; };
+    const auto notTwo = [&](std::size_t i) { return i != at(rc::RowCountId(2)); };
+    const struct {
+        const char* name;
+        std::size_t from;
+        bool backwards;
+        bool skipTwo;
+        std::size_t to;
+    } cases[] = {
+        {"down from 1 rows", at(rc::RowCountId(1)), false, false, at(rc::RowCountId(2))},
+        {"down skips what is unusable", at(rc::RowCountId(1)), false, true, at(rc::RowCountId(3))},
+        {"up from 2 rows", at(rc::RowCountId(2)), true, false, at(rc::RowCountId(1))},
+        {"down from 90 rows", at(rc::RowCountId(90)), false, false, at(rc::kCompatible)},
+        {"round from the last sure box", at(rc::kLastSure), false, false, 0},
+        {"round back from the first control", 0, true, false, at(rc::kLastSure)},
+        {"the rows box's group: its label first", at(rc::kRowsBox), true, false, at(rc::kRowsBox) - 1},
+        {"the last control's group ends the table", at(rc::kInstructions), false, false, at(rc::kRowsBox) - 1},
+    };
+    for (const auto& c : cases) {
+        const auto next = c.skipTwo ? dialog::NextInGroup(c.from, c.backwards, notTwo)
+                                    : dialog::NextInGroup(c.from, c.backwards, all);
+        EXPECT_EQ(next, c.to) << c.name;
+    }
+    EXPECT_EQ(dialog::NextInGroup(0, false, [](std::size_t i) { return i == 0; }), std::nullopt);
+
+    EXPECT_TRUE(dialog::ArrowClicks(at(rc::RowCountId(2)), false));
+    EXPECT_FALSE(dialog::ArrowClicks(at(rc::RowCountId(2)), true));
+    EXPECT_FALSE(dialog::ArrowClicks(at(rc::kCompatible), false));
+}
+
+}  // namespace
+}  // namespace stenvik::rows_box
