@@ -71,16 +71,29 @@ constexpr std::optional<std::size_t> NextTabStop(std::optional<std::size_t> from
     return std::nullopt;
 }
 
+// The groups as the arrow keys see them. The dialog manager goes round the
+// controls as a ring, so a group runs from one WS_GROUP control to the
+// next round the end of the template: the controls before the first label
+// belong with the last label's group. Down on the last sure box thus goes
+// to "Match 13:", and Down on "Instruktioner" to the frame "Välj:".
+inline constexpr std::array<int, kControls.size()> kArrowGroups = [] {
+    auto groups = kGroups;
+    for (auto& group : groups) {
+        if (group == 0) group = kGroups.back();
+    }
+    return groups;
+}();
+
 // Where an arrow key moves the focus from the control at `from`: the next
 // (Down, Right) or previous (Up, Left: `backwards`) usable control of its
-// group, of any kind, in template order round the group. Nothing when no
-// other control of the group is usable.
+// ring group, of any kind, frames and labels too, round the group. Nothing
+// when no other control of the group is usable.
 constexpr std::optional<std::size_t> NextInGroup(std::size_t from, bool backwards,
                                                  std::predicate<std::size_t> auto usable) {
     constexpr std::size_t count = kControls.size();
     const std::size_t step = backwards ? count - 1 : 1;
     for (std::size_t i = (from + step) % count; i != from; i = (i + step) % count) {
-        if (kGroups[i] == kGroups[from] && usable(i)) return i;
+        if (kArrowGroups[i] == kArrowGroups[from] && usable(i)) return i;
     }
     return std::nullopt;
 }

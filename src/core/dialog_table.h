@@ -27,6 +27,7 @@ struct Control {
     int id;  // rc::kNoId for group boxes and labels
     std::u8string_view text;
     Rect rect;
+    std::uint32_t extraStyle = 0;  // added to its kind's style
 };
 
 // Window style bits of each kind; every control has extended style 0.
@@ -45,6 +46,7 @@ inline constexpr std::uint32_t kAutoCheckBox = 0x3;
 inline constexpr std::uint32_t kGroupBox = 0x7;
 inline constexpr std::uint32_t kAutoRadioButton = 0x9;
 inline constexpr std::uint32_t kStaticLeft = 0x0;
+inline constexpr std::uint32_t kStaticNoWrap = 0xC;  // SS_LEFTNOWORDWRAP, in place of kStaticLeft
 }  // namespace style
 
 constexpr std::uint32_t StyleOf(Kind kind) {
@@ -60,6 +62,8 @@ constexpr std::uint32_t StyleOf(Kind kind) {
     return 0;
 }
 static_assert(StyleOf(Kind::Edit) == 0x50B11004 && StyleOf(Kind::Label) == 0x50020000);
+
+constexpr std::uint32_t StyleOf(const Control& control) { return StyleOf(control.kind) | control.extraStyle; }
 
 constexpr bool IsButton(Kind kind) {
     return kind == Kind::CheckBox || kind == Kind::RadioButton || kind == Kind::PushButton;
@@ -212,10 +216,10 @@ inline constexpr std::array<Control, 126> kControls = {{
     {Kind::Label, kNoId, u8"Match 7:", {83, 160, 30, 12}},
     {Kind::Label, kNoId, u8"Match 8:", {83, 170, 30, 12}},
     {Kind::Label, kNoId, u8"Match 9:", {83, 180, 30, 12}},
-    {Kind::Label, kNoId, u8"Match 10:", {83, 195, 32, 12}},
-    {Kind::Label, kNoId, u8"Match 11:", {83, 205, 32, 12}},
-    {Kind::Label, kNoId, u8"Match 12:", {83, 215, 32, 12}},
-    {Kind::Label, kNoId, u8"Match 13:", {83, 225, 32, 12}},
+    {Kind::Label, kNoId, u8"Match 10:", {83, 195, 32, 12}, style::kStaticNoWrap},
+    {Kind::Label, kNoId, u8"Match 11:", {83, 205, 32, 12}, style::kStaticNoWrap},
+    {Kind::Label, kNoId, u8"Match 12:", {83, 215, 32, 12}, style::kStaticNoWrap},
+    {Kind::Label, kNoId, u8"Match 13:", {83, 225, 32, 12}, style::kStaticNoWrap},
     {Kind::Edit, rc::kRowsBox, u8"Här kommer dina rader visas!", {185, 73, 300, 200}},
     {Kind::PushButton, rc::kGenerate, u8"GENERERA rader", {15, 250, 60, 15}},
     {Kind::PushButton, rc::kSave, u8"SPARA raderna", {95, 250, 60, 15}},

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "context_menu.h"
 #include "instance.h"
 #include "rc.h"
 
@@ -10,10 +11,16 @@ namespace stenvik::win32 {
 namespace {
 
 // A multi-line edit control in a dialog closes the dialog on Escape; in the
-// rows box Escape does nothing, as everywhere else in the dialog.
+// rows box Escape does nothing, as everywhere else in the dialog. The box's
+// context menu is its own, with the toolkit's items added.
 LRESULT CALLBACK RowsBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                              DWORD_PTR /*data*/) {
     if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
+    if (message == WM_CONTEXTMENU) {
+        ShowContextMenu(hwnd, lParam);
+        return 0;
+    }
+    if (message == WM_COMMAND && RunMenuCommand(hwnd, LOWORD(wParam))) return 0;
     return ::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 

@@ -158,10 +158,12 @@ TEST(ArrowKeys, MoveRoundTheFocusedControlsGroupAndClickAnUncheckedRadioButton) 
         {"down skips what is unusable", at(rc::RowCountId(1)), false, true, at(rc::RowCountId(3))},
         {"up from 2 rows", at(rc::RowCountId(2)), true, false, at(rc::RowCountId(1))},
         {"down from 90 rows", at(rc::RowCountId(90)), false, false, at(rc::kCompatible)},
-        {"round from the last sure box", at(rc::kLastSure), false, false, 0},
-        {"round back from the first control", 0, true, false, at(rc::kLastSure)},
+        // The controls before the first label close the ring of the last
+        // label's group, "Match 13:" to "Instruktioner", as under Wine.
+        {"on from the last sure box to Match 13:", at(rc::kLastSure), false, false, at(rc::kRowsBox) - 1},
+        {"back from the first control to Instruktioner", 0, true, false, at(rc::kInstructions)},
         {"the rows box's group: its label first", at(rc::kRowsBox), true, false, at(rc::kRowsBox) - 1},
-        {"the last control's group ends the table", at(rc::kInstructions), false, false, at(rc::kRowsBox) - 1},
+        {"round the end of the table from Instruktioner", at(rc::kInstructions), false, false, 0},
     };
     for (const auto& c : cases) {
         const auto next = c.skipTwo ? dialog::NextInGroup(c.from, c.backwards, notTwo)

@@ -128,7 +128,7 @@ TEST_F(ProgramResources, DialogMatchesTheTable) {
         dialog.AlignTo4();
         EXPECT_EQ(dialog.Take<std::uint32_t>(), 0u);  // help identifier
         EXPECT_EQ(dialog.Take<std::uint32_t>(), 0u);  // extended style
-        EXPECT_EQ(dialog.Take<std::uint32_t>(), dialog::StyleOf(expected.kind));
+        EXPECT_EQ(dialog.Take<std::uint32_t>(), dialog::StyleOf(expected));
         EXPECT_EQ(dialog.TakeRect(), Text(expected.rect));
         // "No identifier" is 0xFFFF, -1 as a 16-bit value.
         EXPECT_EQ(dialog.Take<std::uint32_t>(), static_cast<std::uint16_t>(expected.id));

@@ -110,6 +110,20 @@ HWND ChildWithText(HWND parent, std::string_view text) {
 
 void PostClick(HWND button) { ::PostMessageA(button, BM_CLICK, 0, 0); }
 
+HWND WaitForOwnedWindow(DWORD processId, HWND owner) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = OwnedWindow(processId, owner)) != nullptr; });
+    return found;
+}
+
+std::string CloseMessageBox(HWND box) {
+    constexpr int kMessageText = 0xFFFF;  // the message's label, in Windows and in Wine
+    const auto text = TextOf(::GetDlgItem(box, kMessageText));
+    PostClick(::GetDlgItem(box, IDOK));
+    if (!WaitUntil([&] { return !::IsWindow(box); })) throw std::runtime_error("the message box stayed open");
+    return text;
+}
+
 RunningStenvik::RunningStenvik() {
     std::string path = ProgramPath();
     STARTUPINFOA startup{};
@@ -132,6 +146,12 @@ RunningStenvik::~RunningStenvik() {
     }
     ::CloseHandle(_process.hThread);
     ::CloseHandle(_process.hProcess);
+}
+
+HWND RunningStenvik::ControlAt(std::size_t index) const {
+    HWND control = ::GetWindow(_dialog, GW_CHILD);
+    for (; index > 0 && control != nullptr; --index) control = ::GetWindow(control, GW_HWNDNEXT);
+    return control;
 }
 
 void RunningStenvik::Click(int id) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,6 +27,12 @@ HWND OwnedWindow(DWORD processId, HWND owner);
 HWND ChildWithText(HWND parent, std::string_view text);
 // A click on a button, posted: for buttons that open a modal window.
 void PostClick(HWND button);
+// The window of process `processId` that `owner` owns, once it shows; null
+// when none shows within the wait.
+HWND WaitForOwnedWindow(DWORD processId, HWND owner);
+// The text of the message box `box`, which is then closed with its OK
+// button; returns once it is gone.
+std::string CloseMessageBox(HWND box);
 
 class RunningStenvik {
 public:
@@ -38,6 +45,8 @@ public:
     bool Started() const { return _dialog != nullptr; }
     HWND Dialog() const { return _dialog; }
     HWND Control(int id) const { return ::GetDlgItem(_dialog, id); }
+    // The control at this position of the template, labels and frames too.
+    HWND ControlAt(std::size_t index) const;
     DWORD ProcessId() const { return _process.dwProcessId; }
 
     // A user's click: only on a visible control, and it returns once the

@@ -1,0 +1,172 @@
+#include "context_menu.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "codepage.h"
+#include "instance.h"
+#include "rc.h"
+#include "result_dialog_table.h"
+#include "rows_box_menu.h"
+
+namespace stenvik::win32 {
+
+namespace {
+
+std::wstring Wide(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const auto length = static_cast<int>(utf8.size());
+    const int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
+    return wide;
+}
+
+std::wstring Wide(std::u8string_view utf8) { return Wide(AsChars(utf8)); }
+
+std::string Utf8(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const auto length = static_cast<int>(wide.size());
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+// The box's text as the program reads it everywhere: the "A" text, in the
+// system's code page, Windows-1252 for the Swedish the box holds.
+std::string TextOf(HWND box) {
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(box)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::optional<Game> CheckedGame(HWND dialog) {
+    if (::IsDlgButtonChecked(dialog, rc::kStryktipset) == BST_CHECKED) return Game::Stryktipset;
+    if (::IsDlgButtonChecked(dialog, rc::kItalienska) == BST_CHECKED) return Game::Italienska;
+    return std::nullopt;
+}
+
+// Through the edit's own editing, so that "Ångra" brings the old text back,
+// which WM_SETTEXT would forget. EM_REPLACESEL keeps to the box's text
+// limit, which rows set by WM_SETTEXT already pass: it is raised for the
+// replacement and then put back.
+void Replace(HWND box, const std::string& text) {
+    const auto limit = static_cast<WPARAM>(::SendMessageA(box, EM_GETLIMITTEXT, 0, 0));
+    ::SendMessageA(box, EM_SETLIMITTEXT, std::max<WPARAM>(limit, text.size()), 0);
+    ::SendMessageA(box, EM_SETSEL, 0, -1);
+    ::SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageA(box, EM_SETLIMITTEXT, limit, 0);
+}
+
+void Show(HWND box, const rows_box::Outcome& outcome) {
+    if (outcome.replacement) Replace(box, *outcome.replacement);
+    if (outcome.message.empty()) return;
+    ::MessageBoxW(::GetParent(box), Wide(outcome.message).c_str(), Wide(rows_box::kTitle).c_str(),
+                  MB_OK | (outcome.error ? MB_ICONWARNING : MB_ICONINFORMATION));
+}
+
+INT_PTR CALLBACK ResultDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        return TRUE;  // the focus goes to the edit, the first tab stop
+    }
+    if (message != WM_COMMAND) return FALSE;
+    const int id = LOWORD(wParam);
+    if (id == dialog::result::kOk) {
+        const HWND edit = ::GetDlgItem(hwnd, dialog::result::kResults);
+        std::wstring typed(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
+        typed.resize(static_cast<std::size_t>(::GetWindowTextW(edit, typed.data(), static_cast<int>(typed.size()))));
+        *reinterpret_cast<std::string*>(::GetWindowLongPtrW(hwnd, DWLP_USER)) = Utf8(typed);
+    }
+    if (id == dialog::result::kOk || id == dialog::result::kCancel) ::EndDialog(hwnd, id);
+    return TRUE;
+}
+
+// The results the player typed, in UTF-8; nothing when they cancelled.
+std::optional<std::string> AskForResults(HWND owner) {
+    std::string typed;
+    const auto answer = ::DialogBoxParamW(TheInstance, MAKEINTRESOURCEW(dialog::result::kDialog), owner,
+                                          ResultDialogProc, reinterpret_cast<LPARAM>(&typed));
+    if (answer != dialog::result::kOk) return std::nullopt;
+    return typed;
+}
+
+bool IsEnabled(HWND box, int id, const std::string& text) {
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    switch (id) {
+        case rc::menu::kUndo: return ::SendMessageA(box, EM_CANUNDO, 0, 0) != 0;
+        case rc::menu::kCut:
+        case rc::menu::kCopy:
+        case rc::menu::kDelete: return start != end;
+        case rc::menu::kPaste: return ::IsClipboardFormatAvailable(CF_TEXT) != 0;
+        // Also greyed when all is selected already, as the edit's own is.
+        case rc::menu::kSelectAll: return start != 0 || end != text.size();
+        default: return rows_box::CanAct(text);
+    }
+}
+
+}  // namespace
+
+Menu MakeContextMenu(HWND box) {
+    Menu menu(::CreatePopupMenu());
+    const auto text = TextOf(box);
+    for (const auto& item : rows_box::kMenu) {
+        if (item.id == rows_box::kSeparator) {
+            ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        } else {
+            ::AppendMenuW(menu.get(), MF_STRING | (IsEnabled(box, item.id, text) ? MF_ENABLED : MF_GRAYED),
+                          static_cast<UINT_PTR>(item.id), Wide(item.text).c_str());
+        }
+    }
+    return menu;
+}
+
+void ShowContextMenu(HWND box, LPARAM where) {
+    // As the edit's own menu does: it acts on the box, so the box takes the focus.
+    ::SetFocus(box);
+    POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    if (at.x == -1 && at.y == -1) {
+        RECT client{};
+        ::GetClientRect(box, &client);
+        POINT caret{};
+        at = ::GetCaretPos(&caret) && ::PtInRect(&client, caret) ? caret : POINT{0, 0};
+        ::ClientToScreen(box, &at);
+    }
+    const auto menu = MakeContextMenu(box);
+    const int chosen =
+        ::TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, box, nullptr);
+    if (chosen != 0) RunMenuCommand(box, chosen);
+}
+
+bool RunMenuCommand(HWND box, int id) {
+    switch (id) {
+        case rc::menu::kUndo: ::SendMessageA(box, WM_UNDO, 0, 0); return true;
+        case rc::menu::kCut: ::SendMessageA(box, WM_CUT, 0, 0); return true;
+        case rc::menu::kCopy: ::SendMessageA(box, WM_COPY, 0, 0); return true;
+        case rc::menu::kPaste: ::SendMessageA(box, WM_PASTE, 0, 0); return true;
+        case rc::menu::kDelete: ::SendMessageA(box, WM_CLEAR, 0, 0); return true;
+        case rc::menu::kSelectAll: ::SendMessageA(box, EM_SETSEL, 0, -1); return true;
+        case rc::menu::kCountAndCost: Show(box, rows_box::CountAndCost(TextOf(box))); return true;
+        case rc::menu::kToUploadRows:
+            Show(box, rows_box::ToUploadRows(TextOf(box), CheckedGame(::GetParent(box))));
+            return true;
+        case rc::menu::kCheckResult: {
+            // A text that cannot be read is refused before the player types anything.
+            const auto text = TextOf(box);
+            if (auto unread = rows_box::CountAndCost(text); unread.error) {
+                Show(box, unread);
+            } else if (const auto results = AskForResults(::GetParent(box))) {
+                Show(box, rows_box::CheckAgainst(text, *results));
+            }
+            return true;
+        }
+        default: return false;
+    }
+}
+
+}  // namespace stenvik::win32

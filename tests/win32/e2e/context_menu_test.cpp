@@ -1,0 +1,208 @@
+// The rows box's context menu in the real program: each item driven by its
+// command, a WM_COMMAND sent to the rows box, as the menu sends it, and
+// read back from the box and from the message boxes it shows. What the
+// toolkit says is the core's (tested there); these tests see that it gets
+// from the box to the player and back, and that the edit's undo survives.
+
+#include <string>
+#include <vector>
+
+#include "codepage.h"
+#include "coupon_reader.h"
+#include "rc.h"
+#include "result_dialog_table.h"
+#include "rows_box_menu.h"
+#include "stenvik_test.h"
+
+namespace stenvik::win32::tests {
+namespace {
+
+const std::string kGrid = support::RowsGrid({"X11211112XX21", "X11211112XX21", "22X2XX2112221"});
+// Nine full covers: 3^9 = 19 683 rows, too many for one upload file.
+const std::string kLargeSystem = support::SystemGrid(
+    {" 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1 ", " 1 ", " 1 ", " 1 "});
+// "3" in the cell of match 1 on line 2.
+const std::string kUnreadable = "Stryktipset\r\nE,3,1,1,2,1,1,1,1,2,X,X,2,1";
+
+std::string Utf8(std::u8string_view text) { return std::string(AsChars(text)); }
+
+class ContextMenu : public StenvikTest {
+protected:
+    HWND Box() const { return program.Control(rc::kRowsBox); }
+    // An item that shows no window, carried out before this returns.
+    void Run(int id) {
+        ::PostMessageA(Box(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+        program.Flush();
+    }
+    // The window an item opens over the dialog.
+    HWND Open(int id) {
+        ::PostMessageA(Box(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+        return WaitForOwnedWindow(program.ProcessId(), program.Dialog());
+    }
+    // The message an item shows in a message box, in UTF-8, once the box is closed.
+    std::string MessageOf(int id) {
+        const HWND box = Open(id);
+        return box == nullptr ? "(no message box)" : Cp1252ToUtf8(CloseMessageBox(box));
+    }
+    void CheckGames(bool stryktipset, bool italienska) {
+        ::SendMessageA(program.Control(rc::kStryktipset), BM_SETCHECK, stryktipset ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageA(program.Control(rc::kItalienska), BM_SETCHECK, italienska ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+};
+
+TEST_F(ContextMenu, CountAndCostTellsOfTheBoxsText) {
+    program.SetRows(kGrid);
+    EXPECT_EQ(MessageOf(rc::menu::kCountAndCost),
+              Utf8(u8"Slag: enkelrader\nSpel: inget angivet\nRader: 3\nPris: 3 kr\nUpprepade rader: 1\n"
+                   u8"Ryms i en uppladdningsfil: ja"));
+    EXPECT_EQ(program.Rows(), kGrid);
+}
+
+// The game the text names comes first, then the checked game box, then
+// Stryktipset; "Ångra" brings the rows back.
+TEST_F(ContextMenu, UploadRowsTakeTheCheckedGameAndUndoBringsTheRowsBack) {
+    const struct {
+        bool stryktipset, italienska;
+        std::optional<Game> game;
+    } cases[] = {
+        {false, false, std::nullopt},
+        {true, false, Game::Stryktipset},
+        {false, true, Game::Italienska},
+        {true, true, Game::Stryktipset},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stryktipset << c.italienska);
+        program.SetRows(kGrid);
+        CheckGames(c.stryktipset, c.italienska);
+        Run(rc::menu::kToUploadRows);
+        EXPECT_EQ(program.Rows(), rows_box::ToUploadRows(kGrid, c.game).replacement);
+        EXPECT_EQ(OwnedWindow(program.ProcessId(), program.Dialog()), nullptr);
+        Run(rc::menu::kUndo);
+        EXPECT_EQ(program.Rows(), kGrid);
+    }
+    CheckGames(false, true);
+    program.SetRows(kGrid);
+    Run(rc::menu::kToUploadRows);
+    EXPECT_TRUE(program.Rows().starts_with("Italienska Stryktipset\r\nE,X,1,1,2,1,1,1,1,2,X,X,2,1\r\n"))
+        << program.Rows();
+}
+
+// Replacing passes the box's own text limit, which typing keeps to.
+TEST_F(ContextMenu, UploadRowsLongerThanTheBoxsLimitComeWhole) {
+    std::vector<std::string> rows(2000, "1X21X21X21X21");
+    program.SetRows(support::RowsGrid(rows));
+    const auto limit = ::SendMessageA(Box(), EM_GETLIMITTEXT, 0, 0);
+    Run(rc::menu::kToUploadRows);
+    const auto upload = support::ReadUpload(program.Rows());
+    ASSERT_TRUE(upload);
+    EXPECT_EQ(upload->rows.size(), rows.size());
+    EXPECT_GT(program.Rows().size(), static_cast<std::size_t>(limit));
+    EXPECT_EQ(::SendMessageA(Box(), EM_GETLIMITTEXT, 0, 0), limit);
+}
+
+TEST_F(ContextMenu, ATextTheToolkitCannotReadIsRefusedAndKept) {
+    for (const int id : {rc::menu::kCountAndCost, rc::menu::kToUploadRows, rc::menu::kCheckResult}) {
+        SCOPED_TRACE(id);
+        program.SetRows(kUnreadable);
+        EXPECT_EQ(MessageOf(id), Utf8(u8"Rad 2, kolumn 3: väntade 1, X eller 2"));
+        EXPECT_EQ(program.Rows(), kUnreadable);
+    }
+}
+
+TEST_F(ContextMenu, MoreRowsThanAnUploadFileTakesAreRefusedAndKept) {
+    program.SetRows(kLargeSystem);
+    EXPECT_EQ(MessageOf(rc::menu::kToUploadRows),
+              Utf8(u8"Kupongen har 19 683 rader. En uppladdningsfil rymmer högst 10 000 rader."));
+    EXPECT_EQ(program.Rows(), kLargeSystem);
+}
+
+class CheckResult : public ContextMenu {
+protected:
+    // Opens the results dialog, types `results` and presses `button`.
+    void Answer(const char* results, int button) {
+        const HWND dialog = Open(rc::menu::kCheckResult);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(TextOf(dialog), Utf8ToCp1252(AsChars(rows_box::kResultTitle)));
+        ::SendMessageA(::GetDlgItem(dialog, dialog::result::kResults), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(results));
+        PostClick(::GetDlgItem(dialog, button));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    }
+};
+
+TEST_F(CheckResult, ShowsTheSummaryOfTheTypedResults) {
+    program.SetRows(kGrid);
+    Answer("X11211112XX2-", dialog::result::kOk);
+    const HWND box = WaitForOwnedWindow(program.ProcessId(), program.Dialog());
+    ASSERT_NE(box, nullptr);
+    const auto message = Cp1252ToUtf8(CloseMessageBox(box));
+    EXPECT_EQ(message, rows_box::CheckAgainst(kGrid, "X11211112XX2-").message);
+    EXPECT_TRUE(message.starts_with(Utf8(u8"13 rätt: 0 rader\n12 rätt: 2 rader\n"))) << message;
+    EXPECT_EQ(program.Rows(), kGrid);
+}
+
+TEST_F(CheckResult, TellsWhatIsWrongWithTheTypedResults) {
+    program.SetRows(kGrid);
+    Answer("1X2", dialog::result::kOk);
+    const HWND box = WaitForOwnedWindow(program.ProcessId(), program.Dialog());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Cp1252ToUtf8(CloseMessageBox(box)), Utf8(u8"3 tecken: skriv 13, ett för varje match."));
+}
+
+TEST_F(CheckResult, CancelShowsNothing) {
+    program.SetRows(kGrid);
+    Answer("X11211112XX21", dialog::result::kCancel);
+    program.Flush();
+    EXPECT_EQ(OwnedWindow(program.ProcessId(), program.Dialog()), nullptr);
+    EXPECT_EQ(program.Rows(), kGrid);
+}
+
+// The edit commands, one after another on the text "abc".
+TEST_F(ContextMenu, EditCommandsWorkAsTheBoxsOwn) {
+    program.SetRows("abc");
+    const struct {
+        int id;
+        const char* rows;
+    } steps[] = {
+        {rc::menu::kSelectAll, "abc"}, {rc::menu::kCopy, "abc"}, {rc::menu::kDelete, ""},
+        {rc::menu::kUndo, "abc"},      {rc::menu::kSelectAll, "abc"}, {rc::menu::kCut, ""},
+        {rc::menu::kPaste, "abc"},     {rc::menu::kPaste, "abcabc"},
+    };
+    for (const auto& step : steps) {
+        Run(step.id);
+        EXPECT_EQ(program.Rows(), step.rows) << step.id;
+    }
+}
+
+// The menu opens where the mouse was, or from the keyboard at the box's
+// caret, and Escape closes it.
+TEST_F(ContextMenu, OpensAtTheMouseOrTheCaret) {
+    RECT box{};
+    ::GetWindowRect(Box(), &box);
+    const POINT mouse{box.left + 40, box.top + 30};
+    for (const LPARAM where : {MAKELPARAM(mouse.x, mouse.y), LPARAM{-1}}) {
+        SCOPED_TRACE(where);
+        ::PostMessageA(Box(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Box()), where);
+        HWND menu = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            menu = ::FindWindowA("#32768", nullptr);
+            return menu != nullptr && ::IsWindowVisible(menu);
+        }));
+        RECT at{};
+        ::GetWindowRect(menu, &at);
+        if (where == -1) {
+            EXPECT_TRUE(::PtInRect(&box, POINT{at.left, at.top})) << at.left << "," << at.top;
+        } else {
+            EXPECT_EQ(at.left, mouse.x);
+            EXPECT_EQ(at.top, mouse.y);
+        }
+        EXPECT_EQ(program.Focus(), Box());
+        program.PostKey(Box(), VK_ESCAPE);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(menu); }));
+    }
+    program.Flush();
+    EXPECT_TRUE(program.IsRunning());
+}
+
+}  // namespace
+}  // namespace stenvik::win32::tests
