@@ -4,15 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "codepage.h"
+#include "context_menu.h"
+#include "dialog_table.h"
 #include "file_dialog.h"
 #include "platform_contract.h"
 #include "program_path.h"
 #include "rc.h"
+#include "rows_box_menu.h"
 #include "scratch_folder.h"
 #include "tab_order.h"
 #include "win32_dialog.h"
@@ -103,6 +109,106 @@ TEST_F(RealDialog, TabStopsAreTheRowsBoxAndTheVisibleButtonsOnly) {
     ::ShowWindow(Item(rc::kSave), SW_HIDE);
     EXPECT_EQ(next(rc::kRowsBox, false), rc::kInstructions);
     EXPECT_EQ(next(rc::kInstructions, false), rc::kRowsBox);
+}
+
+// The match labels in the dialog's own font: a text wider than its label
+// would wrap, showing "Match" over half its number, so those labels do not
+// wrap. Then the number itself fits, and only the colon may be cut.
+TEST_F(RealDialog, MatchLabelsTooNarrowForTheirTextDoNotWrap) {
+    HWND label = ::GetWindow(hwnd, GW_CHILD);
+    std::size_t wide = 0;
+    for (const auto& control : dialog::kControls) {
+        const std::string text(AsChars(control.text));
+        if (control.kind == dialog::Kind::Label) {
+            SCOPED_TRACE(text);
+            const HDC dc = ::GetDC(label);
+            const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+            SIZE whole{};
+            SIZE number{};
+            ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &whole);
+            ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size() - 1), &number);
+            ::SelectObject(dc, old);
+            ::ReleaseDC(label, dc);
+            RECT client{};
+            ::GetClientRect(label, &client);
+            const bool wider = whole.cx > client.right;
+            wide += wider;
+            EXPECT_EQ(wider, (::GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_LEFTNOWORDWRAP)
+                << whole.cx << " > " << client.right;
+            EXPECT_LE(number.cx, client.right);
+        }
+        label = ::GetWindow(label, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(wide, 4u);
+}
+
+// The menu stenvik.exe builds for the rows box, over this dialog's rows box:
+// its items, and which are greyed out for what the box holds.
+class RowsBoxMenu : public RealDialog {
+protected:
+    HWND RowsBox() const { return Item(rc::kRowsBox); }
+    // What the clipboard holds: the text, or nothing.
+    void Clipboard(const char* text) {
+        ASSERT_TRUE(::OpenClipboard(hwnd));
+        ::EmptyClipboard();
+        if (text != nullptr) {
+            const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
+            std::strcpy(static_cast<char*>(::GlobalLock(memory)), text);
+            ::GlobalUnlock(memory);
+            ::SetClipboardData(CF_TEXT, memory);
+        }
+        ::CloseClipboard();
+    }
+    std::set<int> Enabled() const {
+        const auto menu = MakeContextMenu(RowsBox());
+        std::set<int> enabled;
+        for (const auto& item : rows_box::kMenu) {
+            if (item.id != rows_box::kSeparator && (::GetMenuState(menu.get(), static_cast<UINT>(item.id), MF_BYCOMMAND) & MF_GRAYED) == 0) {
+                enabled.insert(item.id);
+            }
+        }
+        return enabled;
+    }
+};
+
+TEST_F(RowsBoxMenu, HasTheItemsInOrder) {
+    const auto menu = MakeContextMenu(RowsBox());
+    ASSERT_EQ(::GetMenuItemCount(menu.get()), static_cast<int>(rows_box::kMenu.size()));
+    for (std::size_t i = 0; i < rows_box::kMenu.size(); ++i) {
+        const auto& item = rows_box::kMenu[i];
+        char text[64] = {};
+        ::GetMenuStringA(menu.get(), static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(::GetMenuItemID(menu.get(), static_cast<int>(i)), static_cast<UINT>(item.id)) << i;
+        EXPECT_EQ(text, Utf8ToCp1252(AsChars(item.text))) << i;
+    }
+}
+
+TEST_F(RowsBoxMenu, GreysOutWhatCannotAct) {
+    using namespace rc::menu;
+    const struct {
+        const char* name;
+        const char* rows;
+        int selStart, selEnd;
+        const char* clipboard;
+        std::set<int> enabled;
+    } cases[] = {
+        {"an empty box", "", 0, 0, nullptr, {}},
+        {"text to paste", "", 0, 0, "1X2", {kPaste}},
+        {"blank", " \r\n\t", 0, 0, nullptr, {kSelectAll}},
+        {"a caret in text", "abc", 1, 1, nullptr, {kSelectAll, kCountAndCost, kToUploadRows, kCheckResult}},
+        {"some selected", "abc", 1, 2, nullptr, {kCut, kCopy, kDelete, kSelectAll, kCountAndCost, kToUploadRows, kCheckResult}},
+        {"all selected", "abc", 0, -1, nullptr, {kCut, kCopy, kDelete, kCountAndCost, kToUploadRows, kCheckResult}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Clipboard(c.clipboard);
+        ::SetWindowTextA(RowsBox(), c.rows);
+        ::SendMessageA(RowsBox(), EM_SETSEL, static_cast<WPARAM>(c.selStart), c.selEnd);
+        EXPECT_EQ(Enabled(), c.enabled);
+    }
+    ::SendMessageA(RowsBox(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
+    EXPECT_TRUE(Enabled().contains(kUndo));
+    Clipboard(nullptr);
 }
 
 // The file functions over the rows box of a real dialog.
