@@ -1,12 +1,14 @@
-// Opens stenvik.exe as the README's screenshot shows it, single rows with
-// two sure signs, and keeps it so until the picture has been taken.
-//   screenshot_pose READY_FILE DONE_FILE
+// Opens stenvik.exe as the README's screenshots show it, single rows with
+// two sure signs, with --menu also the rows box's context menu, and keeps
+// it so until the picture has been taken.
+//   screenshot_pose READY_FILE DONE_FILE [--menu]
 // Writes READY_FILE when the dialog is ready, then waits (at most a minute)
 // for DONE_FILE and closes the program.
 
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <string_view>
 
 #include "rc.h"
 #include "running_stenvik.h"
@@ -15,8 +17,9 @@ using namespace stenvik;
 using namespace stenvik::win32::tests;
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: screenshot_pose READY_FILE DONE_FILE\n", stderr);
+    const bool menu = argc == 4 && std::string_view(argv[3]) == "--menu";
+    if (argc != 3 && !menu) {
+        std::fputs("usage: screenshot_pose READY_FILE DONE_FILE [--menu]\n", stderr);
         return 2;
     }
     try {
@@ -29,6 +32,14 @@ int main(int argc, char** argv) {
         program.Click(rc::kGenerate);
         program.FocusControl(rc::kGenerate);
         program.Flush();
+        if (menu) {
+            // A right click in the rows box, where the menu hides none of the labels.
+            const HWND rows = program.Control(rc::kRowsBox);
+            RECT box{};
+            ::GetWindowRect(rows, &box);
+            ::PostMessageA(rows, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(rows), MAKELPARAM(box.left + 60, box.top + 40));
+            if (!WaitUntil([] { return ::IsWindowVisible(::FindWindowA("#32768", nullptr)) != 0; })) return 1;
+        }
         std::ofstream ready(argv[1]);  // the sign that the window is ready: an empty file
         ready.close();
         const bool done = WaitUntil([&] { return ::GetFileAttributesA(argv[2]) != INVALID_FILE_ATTRIBUTES; }, 60s);
