@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "context_menu.h"
+#include "popup_menu.h"
 #include "instance.h"
 #include "rc.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "codepage.h"
-#include "context_menu.h"
+#include "popup_menu.h"
 #include "dialog_table.h"
 #include "file_dialog.h"
 #include "platform_contract.h"
@@ -163,7 +163,8 @@ protected:
         const auto menu = MakeContextMenu(RowsBox());
         std::set<int> enabled;
         for (const auto& item : rows_box::kMenu) {
-            if (item.id != rows_box::kSeparator && (::GetMenuState(menu.get(), static_cast<UINT>(item.id), MF_BYCOMMAND) & MF_GRAYED) == 0) {
+            if (item.id != rows_box::kSeparator &&
+                (::GetMenuState(menu.get(), static_cast<UINT>(item.id), MF_BYCOMMAND) & MF_GRAYED) == 0) {
                 enabled.insert(item.id);
             }
         }
@@ -196,7 +197,12 @@ TEST_F(RowsBoxMenu, GreysOutWhatCannotAct) {
         {"text to paste", "", 0, 0, "1X2", {kPaste}},
         {"blank", " \r\n\t", 0, 0, nullptr, {kSelectAll}},
         {"a caret in text", "abc", 1, 1, nullptr, {kSelectAll, kCountAndCost, kToUploadRows, kCheckResult}},
-        {"some selected", "abc", 1, 2, nullptr, {kCut, kCopy, kDelete, kSelectAll, kCountAndCost, kToUploadRows, kCheckResult}},
+        {"some selected",
+         "abc",
+         1,
+         2,
+         nullptr,
+         {kCut, kCopy, kDelete, kSelectAll, kCountAndCost, kToUploadRows, kCheckResult}},
         {"all selected", "abc", 0, -1, nullptr, {kCut, kCopy, kDelete, kCountAndCost, kToUploadRows, kCheckResult}},
     };
     for (const auto& c : cases) {

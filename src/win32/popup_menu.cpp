@@ -1,4 +1,4 @@
-#include "context_menu.h"
+#include "popup_menu.h"
 
 #include <algorithm>
 #include <optional>
