@@ -19,7 +19,8 @@ namespace {
 
 using namespace stenvik;
 
-constexpr std::string_view kRegenerate = "cmake --build --preset linux --target dialog_rc && build/linux/bin/dialog_rc --write ";
+constexpr std::string_view kRegenerate =
+    "cmake --build --preset linux --target dialog_rc && build/linux/bin/dialog_rc --write ";
 
 // The font's weight, italic flag and character set: FW_NORMAL, upright, DEFAULT_CHARSET.
 constexpr std::string_view kFontTail = ", 400, 0, 1";
@@ -87,7 +88,8 @@ std::string DialogRc() {
 std::string ResultDialogRc() {
     const auto& frame = dialog::result::kFrame;
     std::string rc = Header("result_dialog_table.h", "result_dialog.rc", frame, AsChars(frame.captionStart));
-    for (const auto& item : dialog::result::kItems) rc += Line(item.text, item.id, item.className, item.style, item.rect);
+    for (const auto& item : dialog::result::kItems)
+        rc += Line(item.text, item.id, item.className, item.style, item.rect);
     return rc + "END\n";
 }
 
@@ -109,8 +111,8 @@ std::string Read(const std::string& path) {
 int Check(const std::string& path, const std::string& resource, std::string_view self) {
     if (Read(path) == resource) return 0;
     std::cerr << path << " is not what the dialog table makes now. Refresh it with:\n  " << self << " --write " << path
-              << "\n(from the source folder: " << kRegenerate << "src/win32/" << path.substr(path.find_last_of("/\\") + 1)
-              << ")\n";
+              << "\n(from the source folder: " << kRegenerate << "src/win32/"
+              << path.substr(path.find_last_of("/\\") + 1) << ")\n";
     return 1;
 }
 

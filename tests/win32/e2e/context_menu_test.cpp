@@ -164,7 +164,7 @@ TEST_F(ContextMenu, EditCommandsWorkAsTheBoxsOwn) {
         int id;
         const char* rows;
     } steps[] = {
-        {rc::menu::kSelectAll, "abc"}, {rc::menu::kCopy, "abc"}, {rc::menu::kDelete, ""},
+        {rc::menu::kSelectAll, "abc"}, {rc::menu::kCopy, "abc"},      {rc::menu::kDelete, ""},
         {rc::menu::kUndo, "abc"},      {rc::menu::kSelectAll, "abc"}, {rc::menu::kCut, ""},
         {rc::menu::kPaste, "abc"},     {rc::menu::kPaste, "abcabc"},
     };

@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
             const HWND rows = program.Control(rc::kRowsBox);
             RECT box{};
             ::GetWindowRect(rows, &box);
-            ::PostMessageA(rows, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(rows), MAKELPARAM(box.left + 60, box.top + 40));
+            ::PostMessageA(rows, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(rows),
+                           MAKELPARAM(box.left + 60, box.top + 40));
             if (!WaitUntil([] { return ::IsWindowVisible(::FindWindowA("#32768", nullptr)) != 0; })) return 1;
         }
         std::ofstream ready(argv[1]);  // the sign that the window is ready: an empty file
