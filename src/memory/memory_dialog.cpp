@@ -1,6 +1,9 @@
 #include "memory_dialog.h"
 
+#include <utility>
+
 #include "codepage.h"
+#include "coupon_text.h"
 #include "dialog_manager.h"
 #include "rc.h"
 
@@ -12,13 +15,19 @@ namespace {
 // shows nothing.
 constexpr auto kStatusHandle = static_cast<ControlHandle>(dialog::kControls.size() + 1);
 
+// A press writes at most a rows text to a control; with room for one from
+// the start, no press touches the heap.
+constexpr std::size_t kLongestText = coupon::RowsText::kMaxLength;
+
 }  // namespace
 
 MemoryDialog::MemoryDialog() {
     _controls.reserve(dialog::kControls.size());
     for (const auto& spec : dialog::kControls) {
         _controls.push_back({&spec, true, true, false, Utf8ToCp1252(AsChars(spec.text)).value()});
+        if (spec.kind == dialog::Kind::Edit) _controls.back().text.reserve(kLongestText);
     }
+    _statusRoom.reserve(kLongestText);
 }
 
 ControlHandle MemoryDialog::GetControl(int id) {
@@ -52,7 +61,8 @@ void MemoryDialog::SetChecked(ControlHandle control, bool checked) {
 
 void MemoryDialog::SetText(ControlHandle control, std::string_view text) {
     if (control == kStatusHandle) {
-        _status = std::string(text);
+        if (!_status) _status.emplace(std::move(_statusRoom));
+        _status->assign(text);
     } else if (auto* state = StateOf(control)) {
         state->text = text;
     }

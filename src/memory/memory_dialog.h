@@ -59,6 +59,7 @@ private:
     std::vector<ControlState> _controls;
     std::optional<std::size_t> _focus;
     std::optional<std::string> _status;
+    std::string _statusRoom;  // the status text's buffer until the first is written
 };
 
 }  // namespace stenvik
