@@ -39,6 +39,14 @@ constexpr std::string_view SignCell(char sign) {
     }
 }
 
+// The same cell made of the drawn sign itself, as the press writes a grid
+// of single rows: a choice among the three cells would be a branch the
+// processor guesses wrong on a third of random signs.
+constexpr std::array<char, 3> SignCellOf(char sign) { return {' ', sign, ' '}; }
+static_assert(std::string_view(SignCellOf('1').data(), 3) == SignCell('1') &&
+              std::string_view(SignCellOf('X').data(), 3) == SignCell('X') &&
+              std::string_view(SignCellOf('2').data(), 3) == SignCell('2'));
+
 // A system's cells drawn by the classic method, and its covers.
 inline constexpr std::string_view kClassicOne = " 1 ";
 inline constexpr std::string_view kClassicCross = "   X ";
@@ -59,6 +67,12 @@ constexpr std::string_view UploadSign(char sign) {
         default: return ",2";
     }
 }
+
+// An upload row's sign made of the sign itself, as SignCellOf.
+constexpr std::array<char, 2> UploadSignOf(char sign) { return {',', sign}; }
+static_assert(std::string_view(UploadSignOf('1').data(), 2) == UploadSign('1') &&
+              std::string_view(UploadSignOf('X').data(), 2) == UploadSign('X') &&
+              std::string_view(UploadSignOf('2').data(), 2) == UploadSign('2'));
 
 inline constexpr Cp1252Text kRefusal{u8"Du har valt för många sakra matcher för ditt önskade system!"};
 

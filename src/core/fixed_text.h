@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace stenvik {
@@ -25,6 +26,16 @@ public:
         std::copy_n(text.begin(), count, _data.begin() + static_cast<std::ptrdiff_t>(_length));
         _length += count;
         _data[_length] = '\0';
+    }
+    // Room for `count` more bytes, or for as many as the buffer still has,
+    // for the caller to fill: a press writes a line of a thousand bytes in
+    // one pass, with no length to update between them.
+    std::span<char> Extend(std::size_t count) {
+        const std::size_t added = std::min(count, kMaxLength - _length);
+        const std::span<char> room(_data.data() + _length, added);
+        _length += added;
+        _data[_length] = '\0';
+        return room;
     }
     std::string_view view() const { return {_data.data(), _length}; }
 

@@ -22,26 +22,32 @@ char Controller::DrawSign(int match) {
     return _statistiskt.IsChecked() ? StatisticalSign() : ClassicSign();
 }
 
+namespace {
+
+// "1" up to `one`, "X" up to `cross`, else "2". The sign is looked up, not
+// branched to: a drawn value is random, and a branch on it would be guessed
+// wrong at every other sign.
+char SignAbove(std::int32_t value, std::int32_t one, std::int32_t cross) {
+    constexpr std::string_view kSigns = "1X2";
+    return kSigns[static_cast<std::size_t>(int{value > one} + int{value > cross})];
+}
+
+}  // namespace
+
 char Controller::StatisticalSign() {
-    _state.ir = _state.rg.IRandom(1, tot_tecken);
-    if (_state.ir <= tot_ettor) return '1';
-    if (_state.ir <= tot_kryss) return 'X';
-    return '2';
+    const std::int32_t ir = _state.ir = _state.rg.IRandom(1, tot_tecken);
+    return SignAbove(ir, tot_ettor, tot_kryss);
 }
 
 char Controller::ClassicSign() {
     // Half ones, a sixth crosses, a third twos.
-    _state.ir = _state.rg.IRandom(1, 6);
-    if (_state.ir <= 3) return '1';
-    if (_state.ir == 4) return 'X';
-    return '2';
+    const std::int32_t ir = _state.ir = _state.rg.IRandom(1, 6);
+    return SignAbove(ir, 3, 4);
 }
 
 char Controller::PercentSign(const Percent& percent) {
-    _state.ir = _state.rg.IRandom(1, 100);
-    if (_state.ir <= percent.one) return '1';
-    if (_state.ir <= percent.one + percent.cross) return 'X';
-    return '2';
+    const std::int32_t ir = _state.ir = _state.rg.IRandom(1, 100);
+    return SignAbove(ir, percent.one, percent.one + percent.cross);
 }
 
 // Matches with a checked box, not boxes: even two checked boxes in one match

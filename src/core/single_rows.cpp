@@ -2,10 +2,29 @@
 // or in the upload format.
 
 #include <algorithm>
+#include <ranges>
 
 #include "controller.h"
 
 namespace stenvik {
+
+namespace {
+
+// Fills `room` with the cell of each sign in turn, up to its end, so that a
+// line is written in one pass. What the room cannot take is dropped, as
+// FixedText::Append drops it.
+template <typename Signs, typename CellOf>
+void WriteCells(std::span<char> room, const Signs& signs, CellOf cellOf) {
+    auto out = room.begin();
+    for (const char sign : signs) {
+        for (const char byte : cellOf(sign)) {
+            if (out == room.end()) return;
+            *out++ = byte;
+        }
+    }
+}
+
+}  // namespace
 
 void Controller::Generate() {
     _button2.Show();
@@ -66,9 +85,10 @@ void Controller::WriteUploadRows(coupon::RowsText& test, std::span<const Row> ro
     // With neither game box checked the dialog's default game names the file,
     // which keeps it a valid upload.
     test.Assign(_enkel30.IsChecked() ? coupon::kItalienska : coupon::kStryktipset);
+    constexpr std::size_t kSignsWidth = rc::kMatches * coupon::UploadSignOf('1').size();
     for (const auto& row : rows) {
         test.Append(coupon::kUploadRowStart);
-        for (const char sign : row) test.Append(coupon::UploadSign(sign));
+        WriteCells(test.Extend(kSignsWidth), row, coupon::UploadSignOf);
     }
 }
 
@@ -76,7 +96,9 @@ void Controller::WriteRowsGrid(coupon::RowsText& test, std::span<const Row> rows
     test.Assign(coupon::MatchLabel(1));
     for (int match = 1; match <= rc::kMatches; ++match) {
         if (match > 1) test.Append(coupon::MatchLabel(match));
-        for (const auto& row : rows) test.Append(coupon::SignCell(row[static_cast<std::size_t>(match - 1)]));
+        const auto column = static_cast<std::size_t>(match - 1);
+        WriteCells(test.Extend(rows.size() * coupon::SignCellOf('1').size()),
+                   rows | std::views::transform([column](const Row& row) { return row[column]; }), coupon::SignCellOf);
         if (coupon::ClosesGroup(match)) {
             test.Append(coupon::kRowsSeparatorStart);
             for (std::size_t row = 0; row < rows.size(); ++row) test.Append(coupon::kRowsSeparatorPerRow);
