@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstddef>
 #include <limits>
+#include <set>
 
 #include "codepage.h"
 #include "random_bits.h"
@@ -372,23 +373,29 @@ class Formatter : public CLI::Formatter {
 public:
     std::string make_option_opts(const CLI::Option* option) const override {
         auto opts = CLI::Formatter::make_option_opts(option);
-        opts.resize(opts.size() - Notes(option).size());
+        const auto notes = Notes(option, false);
+        if (opts.ends_with(notes)) opts.resize(opts.size() - notes.size());
         return opts;
     }
 
     std::string make_option_desc(const CLI::Option* option) const override {
-        const auto notes = Notes(option);
+        const auto notes = Notes(option, true);
         return notes.empty() ? option->get_description() : option->get_description() + "\n" + notes.substr(1);
     }
 
 private:
-    // The tail CLI11's make_option_opts ends with, word for word.
-    std::string Notes(const CLI::Option* option) const {
+    // The tail CLI11's make_option_opts ends with, word for word; or, for the
+    // help, with the names sorted: CLI11 keeps them in the order of their
+    // addresses, which may change from run to run.
+    std::string Notes(const CLI::Option* option, bool sorted) const {
         std::string notes;
-        const auto add = [&](const std::string& label, const auto& others) {
+        const auto add = [&](const std::string& label, const std::set<CLI::Option*>& others) {
             if (others.empty()) return;
+            std::vector<std::string> names;
+            for (const CLI::Option* other : others) names.push_back(other->get_name());
+            if (sorted) std::sort(names.begin(), names.end());
             notes += " " + get_label(label) + ":";
-            for (const CLI::Option* other : others) notes += " " + other->get_name();
+            for (const auto& name : names) notes += " " + name;
         };
         add("Needs", option->get_needs());
         add("Excludes", option->get_excludes());
