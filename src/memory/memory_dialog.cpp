@@ -1,5 +1,9 @@
 #include "memory_dialog.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 #include "codepage.h"
@@ -19,6 +23,42 @@ constexpr auto kStatusHandle = static_cast<ControlHandle>(dialog::kControls.size
 // the start, no press touches the heap.
 constexpr std::size_t kLongestText = coupon::RowsText::kMaxLength;
 
+// The position of each control in the table, by identifier, so that a
+// lookup is an index: the Controller looks up over a hundred when it starts,
+// and every click one more.
+constexpr auto kIds = [] {
+    std::pair<int, int> range{std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
+    for (const auto& control : dialog::kControls) {
+        if (control.id == dialog::kNoId) continue;
+        range = {std::min(range.first, control.id), std::max(range.second, control.id)};
+    }
+    return range;
+}();
+constexpr auto kPositions = [] {
+    std::array<std::uint8_t, kIds.second - kIds.first + 1> positions{};  // position + 1; 0 for none
+    for (std::size_t i = 0; i < dialog::kControls.size(); ++i) {
+        if (dialog::kControls[i].id != dialog::kNoId) {
+            positions[static_cast<std::size_t>(dialog::kControls[i].id - kIds.first)] =
+                static_cast<std::uint8_t>(i + 1);
+        }
+    }
+    return positions;
+}();
+static_assert(dialog::kControls.size() < 255);
+
+constexpr std::optional<std::size_t> PositionOf(int id) {
+    if (id < kIds.first || id > kIds.second) return std::nullopt;
+    const std::size_t position = kPositions[static_cast<std::size_t>(id - kIds.first)];
+    if (position == 0) return std::nullopt;
+    return position - 1;
+}
+static_assert([] {
+    for (int id = kIds.first - 1; id <= kIds.second + 1; ++id) {
+        if (PositionOf(id) != dialog::IndexOf(id)) return false;
+    }
+    return PositionOf(dialog::kNoId) == std::nullopt;
+}());
+
 }  // namespace
 
 MemoryDialog::MemoryDialog() {
@@ -32,7 +72,8 @@ MemoryDialog::MemoryDialog() {
 
 ControlHandle MemoryDialog::GetControl(int id) {
     if (id == rc::kStatus) return kStatusHandle;
-    return dialog::HandleOf(id);
+    const auto position = PositionOf(id);
+    return position ? static_cast<ControlHandle>(*position + 1) : ControlHandle::none;
 }
 
 MemoryDialog::ControlState* MemoryDialog::StateOf(ControlHandle control) {
@@ -93,8 +134,8 @@ std::optional<CommandMessage> MemoryDialog::Click(int id) {
 }
 
 const MemoryDialog::ControlState* MemoryDialog::Find(int id) const {
-    const auto index = dialog::IndexOf(id);
-    return index ? &_controls[*index] : nullptr;
+    const auto position = PositionOf(id);
+    return position ? &_controls[*position] : nullptr;
 }
 
 std::optional<int> MemoryDialog::Focus() const {
