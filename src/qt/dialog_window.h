@@ -2,7 +2,8 @@
 // The dialog as Qt widgets, made in one loop from the dialog table, with the
 // rules a user meets on Windows that Qt does not give by itself: radio
 // buttons that clear only the visible, enabled others of their group, the
-// Windows keys, and a window that Escape never closes.
+// Windows keys, the earlier of two overlapping controls on top, and a window
+// that Escape never closes.
 
 #include <QWidget>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "dialog_table.h"
 #include "dialog_units.h"
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace stenvik::qt {
@@ -39,6 +41,9 @@ public:
 
     // What Windows does after the dialog is initialised.
     void FocusFirstTabStop();
+    // Focus as the dialog manager gives it by Tab or an arrow key: the rows
+    // box then has its whole text selected, so the first key replaces it.
+    void FocusAsDialogManager(QWidget* widget);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +51,8 @@ protected:
 
 private:
     QWidget* MakeWidget(const dialog::Control& spec);
+    void StackAsWindows();
+    bool ArrowKey(QObject* watched, const QKeyEvent& key);
     void UserClicked(std::size_t index);
     bool Usable(std::size_t index) const;
     void Deliver(int id, int code) const;

@@ -1,19 +1,45 @@
-// stenvik: the Stenvik dialog on Linux. Takes no arguments beyond Qt's own
-// and keeps nothing between runs.
+// stenvik: the Stenvik dialog on Linux. Takes --help, --version and Qt's own
+// arguments, and keeps nothing between runs.
 
 #include <QApplication>
+#include <cstdio>
+#include <span>
 
+#include "command_line.h"
 #include "dialog_font.h"
 #include "qt_session.h"
+#include "swedish.h"
 #include "user_prompts.h"
 
+namespace {
+
+int Print(const std::string& text, std::FILE* stream, int status) {
+    std::fputs(text.c_str(), stream);
+    return std::fflush(stream) == 0 ? status : 1;
+}
+
+std::span<const char* const> Arguments(int argc, char* argv[]) {
+    return {argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)};
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    using namespace stenvik::qt;
+    switch (AskedBeforeStart(Arguments(argc, argv))) {
+        case EarlyAnswer::Help: return Print(HelpText(), stdout, 0);
+        case EarlyAnswer::Version: return Print(VersionText(), stdout, 0);
+        case EarlyAnswer::None: break;
+    }
+
+    QApplication app(argc, argv);  // takes Qt's own arguments out of argv
+    if (const auto complaint = LeftOver(Arguments(argc, argv))) return Print(*complaint, stderr, 2);
     QApplication::setApplicationName(QStringLiteral("stenvik"));
     QApplication::setDesktopFileName(QStringLiteral("stenvik"));
+    SpeakSwedish(app);
 
-    stenvik::qt::UserPrompts prompts;
-    stenvik::qt::QtSession session(stenvik::qt::DialogFont(), prompts);
+    UserPrompts prompts;
+    QtSession session(DialogFont(), prompts);
     session.window.show();
     return QApplication::exec();
 }

@@ -1,11 +1,12 @@
 #include "qt_session.h"
 
-#include <exception>
+#include <QApplication>
 
 namespace stenvik::qt {
 
 QtSession::QtSession(const QFont& font, UserPrompts& prompts, const ControllerFactory& makeController)
     : window(font), _prompts(prompts) {
+    QApplication::setFont(font);
     window.SetCommandHandler([this](int id, int code) {
         if (_controller) _controller->Command(id, code);
     });
@@ -18,9 +19,9 @@ QtSession::QtSession(const QFont& font, UserPrompts& prompts, const ControllerFa
 void QtSession::Start(const ControllerFactory& makeController) {
     try {
         _controller = makeController(_platform, state, _saveDialog);
-    } catch (const std::exception& failure) {
-        _prompts.Warn(nullptr, QStringLiteral("Exception"), QString::fromLocal8Bit(failure.what()));
     } catch (...) {
+        // The Windows program shows a message only for its own WinException,
+        // which nothing here throws; all else, std::bad_alloc too, is "Unknown".
         _prompts.Warn(nullptr, QStringLiteral("Exception"), QStringLiteral("Unknown"));
     }
 }

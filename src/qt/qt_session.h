@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "context_menu.h"
 #include "controller.h"
 #include "dialog_window.h"
 #include "program_state.h"
@@ -18,8 +19,9 @@ using ControllerFactory = std::function<std::unique_ptr<Controller>(Platform&, P
 
 class QtSession {
 public:
-    // Creates the Controller; if that throws, the user is told and the
-    // window stays open without one, ignoring every command.
+    // Creates the Controller; if that throws, the user is told as the
+    // Windows program tells it, and the window stays open without one,
+    // ignoring every command. The window's font becomes every dialog's.
     QtSession(const QFont& font, UserPrompts& prompts, const ControllerFactory& makeController = DefaultController);
 
     static std::unique_ptr<Controller> DefaultController(Platform& dialog, ProgramState& state, SaveDialog& save) {
@@ -27,6 +29,7 @@ public:
     }
 
     bool HasController() const { return _controller != nullptr; }
+    RowsBoxMenu& Menu() { return _menu; }
 
     ProgramState state;
     DialogWindow window;
@@ -37,6 +40,7 @@ private:
     UserPrompts& _prompts;
     QtPlatform _platform{window};
     QtSaveDialog _saveDialog{window, _prompts};
+    RowsBoxMenu _menu{window, _prompts};
     std::unique_ptr<Controller> _controller;
 };
 

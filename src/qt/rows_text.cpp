@@ -31,6 +31,8 @@ std::optional<std::string> ToCp1252(const QString& rawText) {
     return LfToCrlf(*cp1252);
 }
 
+std::string ToUtf8(const QString& rawText) { return WithPlainBreaks(rawText).toStdString(); }
+
 int Cp1252Length(const QString& rawText) {
     const QString text = WithPlainBreaks(rawText);
     return static_cast<int>(text.toUcs4().size() + text.count(QLatin1Char('\n')));

@@ -18,6 +18,10 @@ QString FromCp1252(std::string_view cp1252);
 // character Windows-1252 lacks, so that nothing is silently changed.
 std::optional<std::string> ToCp1252(const QString& rawText);
 
+// The box's text as UTF-8 with "\n" breaks, for the toolkit, which reads
+// any character the box can hold.
+std::string ToUtf8(const QString& rawText);
+
 // The length Windows reports for the same text: one per character, two per
 // line break; a character the code page lacks counts as the one "?" Windows
 // would put in its place.

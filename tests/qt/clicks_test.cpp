@@ -85,6 +85,51 @@ TEST(QtClicks, ASureMatchKeepsOneSign) {
     EXPECT_FALSE(Checked(program, matchFiveX));
 }
 
+bool TakesClicks(const DialogControl& control) {
+    return control.spec->kind != dialog::Kind::GroupBox && control.spec->kind != dialog::Kind::Label;
+}
+
+// Windows puts the earlier of two overlapping controls on top, and group
+// boxes and labels let clicks through to what lies under them.
+TEST(QtClicks, WhereControlsOverlapTheEarlierTakesTheClick) {
+    DialogWindow window{DialogFont()};
+    for (const auto& control : window.Controls()) control.widget->show();
+    int overlaps = 0;
+    const auto& controls = window.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QRect place = controls[i].widget->geometry();
+        if (!TakesClicks(controls[i])) {
+            const QWidget* under = window.childAt(place.center());
+            EXPECT_NE(under, controls[i].widget) << i;
+            continue;
+        }
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const QRect both = place & controls[j].widget->geometry();
+            if (both.isEmpty() || !TakesClicks(controls[j])) continue;
+            ++overlaps;
+            EXPECT_EQ(window.childAt(both.center()), controls[i].widget) << i << " over " << j;
+        }
+    }
+    // Three boxes in each of nine pairs of sure-match rows, and the cover counts.
+    EXPECT_GE(overlaps, 27);
+}
+
+// At 96 dpi in Tahoma these are the rows y = 163 to 165.
+TEST(QtClicks, AClickWhereTwoSureMatchRowsOverlapTogglesTheUpperOne) {
+    Program program;
+    QAbstractButton* one = program.Button(rc::SureBox(1, 0));
+    QAbstractButton* two = program.Button(rc::SureBox(2, 0));
+    const int x = AimAt(&program.session.window, one).x();
+    ASSERT_LE(two->geometry().top(), one->geometry().bottom());
+    for (int y = two->geometry().top(); y <= one->geometry().bottom(); ++y) {
+        SCOPED_TRACE(y);
+        const bool before = one->isChecked();
+        QTest::mouseClick(program.session.window.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+        EXPECT_NE(one->isChecked(), before);
+        EXPECT_FALSE(two->isChecked());
+    }
+}
+
 // The signs of the one row, match by match: the last cell of each match line.
 QStringList Signs(const QString& grid) {
     QStringList signs;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QTest>
+#include <QTextCursor>
 
 #include "qt_test_support.h"
 #include "rc.h"
@@ -31,13 +32,14 @@ TEST(QtKeyboard, EscapeNeverClosesTheWindow) {
     EXPECT_TRUE(program.session.HasController());
 }
 
+// The whole text is selected at start, as on Windows: the first key replaces it.
 TEST(QtKeyboard, EnterInTheRowsBoxStartsANewLine) {
     Program program;
     ASSERT_EQ(Focused(), program.session.window.RowsBox());
     QTest::keyClicks(Focused(), QStringLiteral("ab"));
     Press(Qt::Key_Return);
     QTest::keyClicks(Focused(), QStringLiteral("c"));
-    EXPECT_EQ(program.session.window.RowsBox()->toPlainText(), QStringLiteral("ab\nc") + kTemplateText);
+    EXPECT_EQ(program.session.window.RowsBox()->toPlainText(), QStringLiteral("ab\nc"));
     EXPECT_EQ(program.Rows().substr(0, 5), "ab\r\nc");
     EXPECT_FALSE(program.Button(rc::kGenerate)->isVisible());
 }
@@ -94,6 +96,62 @@ TEST(QtKeyboard, TabVisitsOnlyTheRowsBoxAndTheVisiblePushButtons) {
         Press(Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(Focused(), previous);
     }
+}
+
+// The dialog manager's arrow keys: the focus moves through the group, and a
+// radio button it reaches unchecked is clicked, so the Controller hears of it.
+TEST(QtKeyboard, ArrowKeysMoveThroughTheGroupAndClickRadioButtons) {
+    const struct {
+        const char* name;
+        int from;
+        Qt::Key key;
+        int to;
+        int rows;  // single rows afterwards
+    } cases[] = {
+        {"down", rc::RowCountId(1), Qt::Key_Down, rc::RowCountId(2), 2},
+        {"right", rc::RowCountId(1), Qt::Key_Right, rc::RowCountId(2), 2},
+        {"up", rc::RowCountId(3), Qt::Key_Up, rc::RowCountId(2), 2},
+        {"left", rc::RowCountId(3), Qt::Key_Left, rc::RowCountId(2), 2},
+        {"a check box only takes the focus", rc::RowCountId(90), Qt::Key_Down, rc::kCompatible, 90},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program program;
+        Click(program, rc::kEnkelrader);
+        Click(program, c.from);
+        const bool compatible = program.Button(rc::kCompatible)->isChecked();
+        Press(c.key);
+        EXPECT_EQ(Focused(), program.session.window.Widget(c.to));
+        EXPECT_TRUE(program.Button(c.to)->isChecked() || c.to == rc::kCompatible);
+        EXPECT_EQ(program.Button(c.from)->isChecked(), c.to == rc::kCompatible);
+        EXPECT_EQ(program.Button(rc::kCompatible)->isChecked(), compatible);
+        EXPECT_EQ(program.session.state.antal_enkelrader, c.rows);
+    }
+}
+
+TEST(QtKeyboard, TheRowsBoxSelectsItsWholeTextAtStartAndWhenTabReachesIt) {
+    Program program;
+    QPlainTextEdit* rows = program.session.window.RowsBox();
+    ASSERT_EQ(Focused(), rows);
+    EXPECT_EQ(rows->textCursor().selectedText(), kTemplateText);
+
+    for (const Qt::Key tab : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        rows->moveCursor(QTextCursor::Start);
+        ASSERT_FALSE(rows->textCursor().hasSelection());
+        const auto modifiers = tab == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+        Press(tab, modifiers);
+        ASSERT_NE(Focused(), rows);
+        Press(tab, modifiers);
+        ASSERT_EQ(Focused(), rows);
+        EXPECT_EQ(rows->textCursor().selectedText(), kTemplateText);
+    }
+
+    // A click puts the caret where it lands, as on Windows.
+    program.Button(rc::kInstructions)->setFocus();
+    rows->moveCursor(QTextCursor::Start);
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_EQ(Focused(), rows);
+    EXPECT_FALSE(rows->textCursor().hasSelection());
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 
 #include <QApplication>
 
+#include "swedish.h"
+
 int main(int argc, char* argv[]) {
     // Test discovery runs without the tests' environment; no test ever
     // needs a real display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As the program itself starts: what the tests read is what users see.
+    if (!stenvik::qt::SpeakSwedish(app)) return 1;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -10,13 +10,30 @@
 
 namespace stenvik::qt::test {
 
-std::optional<QString> RecordingPrompts::AskSaveFileName(QWidget* /*parent*/) {
-    ++asked;
+namespace {
+
+std::optional<QString> NextAnswer(std::deque<QString>& answers) {
     if (answers.empty()) return std::nullopt;
     const QString answer = answers.front();
     answers.pop_front();
     if (answer.isNull()) return std::nullopt;
     return answer;
+}
+
+}  // namespace
+
+std::optional<QString> RecordingPrompts::AskSaveFileName(QWidget* /*parent*/) {
+    ++asked;
+    return NextAnswer(answers);
+}
+
+std::optional<QString> RecordingPrompts::AskLine(QWidget* /*parent*/, const QString& title, const QString& prompt) {
+    linesAsked.push_back({title, prompt});
+    return NextAnswer(lines);
+}
+
+void RecordingPrompts::Inform(QWidget* /*parent*/, const QString& caption, const QString& text) {
+    informed.push_back({caption, text});
 }
 
 void RecordingPrompts::Warn(QWidget* /*parent*/, const QString& caption, const QString& text) {
@@ -34,7 +51,7 @@ QAbstractButton* Program::Button(int id) const { return qobject_cast<QAbstractBu
 
 std::string Program::Rows() const { return ToCp1252(session.window.RowsBox()->document()->toRawText()).value(); }
 
-void Click(QWidget* window, QAbstractButton* button) {
+QPoint AimAt(QWidget* window, QAbstractButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
     QPoint aim = button->rect().center();
@@ -43,7 +60,11 @@ void Click(QWidget* window, QAbstractButton* button) {
     } else if (qobject_cast<QRadioButton*>(button) != nullptr) {
         aim = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button).center();
     }
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, button->mapTo(window, aim));
+    return button->mapTo(window, aim);
+}
+
+void Click(QWidget* window, QAbstractButton* button) {
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, AimAt(window, button));
 }
 
 void Click(Program& program, int id) { Click(&program.session.window, program.Button(id)); }

@@ -25,16 +25,21 @@ struct Warning {
     QString text;
 };
 
-// Answers the file dialog from a queue (a null QString cancels, as does an
-// empty queue) and records warnings.
+// Answers the file dialog and the line dialog from queues (a null QString
+// cancels, as does an empty queue) and records what it was asked and told.
 class RecordingPrompts final : public UserPrompts {
 public:
     std::optional<QString> AskSaveFileName(QWidget* parent) override;
+    std::optional<QString> AskLine(QWidget* parent, const QString& title, const QString& prompt) override;
     void Warn(QWidget* parent, const QString& caption, const QString& text) override;
+    void Inform(QWidget* parent, const QString& caption, const QString& text) override;
 
     std::deque<QString> answers;
     int asked = 0;
+    std::deque<QString> lines;
+    std::vector<Warning> linesAsked;  // title and prompt of each
     std::vector<Warning> warnings;
+    std::vector<Warning> informed;
 };
 
 // A freshly started program, its window shown and active.
@@ -53,6 +58,8 @@ struct Program {
 // button, the middle of a push button. The window picks the widget under
 // that point, so a hidden control is missed as it would be on screen.
 void Click(QWidget* window, QAbstractButton* button);
+// That place, in the window's coordinates.
+QPoint AimAt(QWidget* window, QAbstractButton* button);
 void Click(Program& program, int id);
 
 }  // namespace stenvik::qt::test

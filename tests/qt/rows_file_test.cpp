@@ -103,7 +103,10 @@ TEST(SaveFileDialog, AddsTxtFirstAndAsksAboutExactlyTheFileItWillReplace) {
     const QTemporaryDir folder;
     Write(folder.filePath(QStringLiteral("rader.txt")), "old rows");
     const auto path = [&](const char* name) { return std::optional(folder.filePath(QString::fromLatin1(name))); };
-    const QString question = QStringLiteral("rader.txt already exists.\nDo you want to replace it?");
+    const QString question = QStringLiteral("rader.txt finns redan.\nVill du ersätta den?");
+    // Refused inside the dialog, which stays open, as the Windows one does.
+    const QString noFolder = folder.filePath(QStringLiteral("saknas")) +
+                             QStringLiteral("\nMappen finns inte.\nKontrollera att mappens namn är rätt.");
     struct Case {
         const char* typed;
         QMessageBox::StandardButton reply;
@@ -117,6 +120,7 @@ TEST(SaveFileDialog, AddsTxtFirstAndAsksAboutExactlyTheFileItWillReplace) {
         {"ny", QMessageBox::Yes, {}, path("ny.txt")},
         {"ny.csv", QMessageBox::Yes, {}, path("ny.csv")},
         {"ny.", QMessageBox::Yes, {}, path("ny.")},
+        {"saknas/rader", QMessageBox::Ok, {noFolder}, std::nullopt},
     };
     for (const auto& [typed, reply, questions, chosen] : cases) {
         SCOPED_TRACE(typed);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <new>
 #include <stdexcept>
 
 #include "qt_test_support.h"
@@ -15,7 +16,6 @@ namespace {
 struct Failure {
     const char* name;
     ControllerFactory makeController;
-    const char* message;
 
     friend void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.name; }
 };
@@ -26,7 +26,7 @@ TEST_P(FailedStart, IsReportedAndTheWindowStaysOpenIgnoringCommands) {
     Program program(1, GetParam().makeController);
     ASSERT_EQ(program.prompts.warnings.size(), 1u);
     EXPECT_EQ(program.prompts.warnings[0].caption, QStringLiteral("Exception"));
-    EXPECT_EQ(program.prompts.warnings[0].text, QString::fromLatin1(GetParam().message));
+    EXPECT_EQ(program.prompts.warnings[0].text, QStringLiteral("Unknown"));  // as on Windows, whatever was thrown
     EXPECT_FALSE(program.session.HasController());
     EXPECT_TRUE(program.session.window.isVisible());
 
@@ -39,14 +39,14 @@ TEST_P(FailedStart, IsReportedAndTheWindowStaysOpenIgnoringCommands) {
 
 INSTANTIATE_TEST_SUITE_P(
     Throws, FailedStart,
-    testing::Values(Failure{"Exception",
-                            [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> {
-                                throw std::runtime_error("Out of memory");
-                            },
-                            "Out of memory"},
-                    Failure{"Other",
-                            [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> { throw 42; },
-                            "Unknown"}),
+    testing::Values(
+        Failure{"Exception",
+                [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> {
+                    throw std::runtime_error("Out of memory");
+                }},
+        Failure{"OutOfMemory",
+                [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> { throw std::bad_alloc(); }},
+        Failure{"Other", [](Platform&, ProgramState&, SaveDialog&) -> std::unique_ptr<Controller> { throw 42; }}),
     [](const testing::TestParamInfo<Failure>& failure) { return std::string(failure.param.name); });
 
 TEST(QtClose, EndsTheControllerOnceAndLeavesLateCommandsUnanswered) {
