@@ -9,12 +9,14 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codepage.h"
 #include "dialog_table.h"
 #include "program_path.h"
 #include "rc.h"
+#include "result_dialog_table.h"
 
 namespace stenvik::win32 {
 namespace {
@@ -100,41 +102,61 @@ protected:
                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
 };
 
-TEST_F(ProgramResources, DialogMatchesTheTable) {
-    const auto [data, size] = Resource(rc::kDialog, MAKEINTRESOURCEA(5));  // RT_DIALOG
-    ASSERT_NE(data, nullptr);
-    TemplateReader dialog(data, size);
-    const auto& frame = dialog::kFrame;
-
+// The template's header: the frame, the number of items and the font.
+void ExpectFrame(TemplateReader& dialog, const dialog::Frame& frame, const std::string& caption, std::size_t items) {
     EXPECT_EQ(dialog.Take<std::uint16_t>(), 1);       // version
     EXPECT_EQ(dialog.Take<std::uint16_t>(), 0xFFFF);  // extended template
     EXPECT_EQ(dialog.Take<std::uint32_t>(), 0u);      // help identifier
     EXPECT_EQ(dialog.Take<std::uint32_t>(), frame.exStyle);
     EXPECT_EQ(dialog.Take<std::uint32_t>(), frame.style);
     const auto count = dialog.Take<std::uint16_t>();
-    ASSERT_EQ(count, dialog::kControls.size());
+    ASSERT_EQ(count, items);
     EXPECT_EQ(dialog.TakeRect(), Text(frame.rect));
     EXPECT_EQ(dialog.TextOrOrdinal(), "");  // no menu
     EXPECT_EQ(dialog.TextOrOrdinal(), "");  // the standard dialog class
-    EXPECT_EQ(dialog.Text(), dialog::CaptionUtf8());
+    EXPECT_EQ(dialog.Text(), caption);
     EXPECT_EQ(dialog.Take<std::uint16_t>(), frame.pointSize);
     EXPECT_EQ(dialog.Take<std::uint16_t>(), FW_NORMAL);
     EXPECT_EQ(dialog.Take<std::uint8_t>(), 0);  // not italic
     EXPECT_EQ(dialog.Take<std::uint8_t>(), DEFAULT_CHARSET);
     EXPECT_EQ(dialog.Text(), Utf8(frame.font));
+}
 
-    for (const auto& expected : dialog::kControls) {
-        SCOPED_TRACE(Utf8(expected.text) + " " + std::to_string(expected.id));
-        dialog.AlignTo4();
-        EXPECT_EQ(dialog.Take<std::uint32_t>(), 0u);  // help identifier
-        EXPECT_EQ(dialog.Take<std::uint32_t>(), 0u);  // extended style
-        EXPECT_EQ(dialog.Take<std::uint32_t>(), dialog::StyleOf(expected));
-        EXPECT_EQ(dialog.TakeRect(), Text(expected.rect));
-        // "No identifier" is 0xFFFF, -1 as a 16-bit value.
-        EXPECT_EQ(dialog.Take<std::uint32_t>(), static_cast<std::uint16_t>(expected.id));
-        EXPECT_EQ(dialog.TextOrOrdinal(), dialog::ClassOf(expected.kind));
-        EXPECT_EQ(dialog.TextOrOrdinal(), Utf8(expected.text));
-        EXPECT_EQ(dialog.Take<std::uint16_t>(), 0);  // no creation data
+void ExpectItem(TemplateReader& dialog, std::string_view className, int id, std::u8string_view text,
+                const dialog::Rect& rect, std::uint32_t style) {
+    SCOPED_TRACE(Utf8(text) + " " + std::to_string(id));
+    dialog.AlignTo4();
+    EXPECT_EQ(dialog.Take<std::uint32_t>(), 0u);  // help identifier
+    EXPECT_EQ(dialog.Take<std::uint32_t>(), 0u);  // extended style
+    EXPECT_EQ(dialog.Take<std::uint32_t>(), style);
+    EXPECT_EQ(dialog.TakeRect(), Text(rect));
+    // "No identifier" is 0xFFFF, -1 as a 16-bit value.
+    EXPECT_EQ(dialog.Take<std::uint32_t>(), static_cast<std::uint16_t>(id));
+    EXPECT_EQ(dialog.TextOrOrdinal(), className);
+    EXPECT_EQ(dialog.TextOrOrdinal(), Utf8(text));
+    EXPECT_EQ(dialog.Take<std::uint16_t>(), 0);  // no creation data
+}
+
+TEST_F(ProgramResources, DialogMatchesTheTable) {
+    const auto [data, size] = Resource(rc::kDialog, MAKEINTRESOURCEA(5));  // RT_DIALOG
+    ASSERT_NE(data, nullptr);
+    TemplateReader dialog(data, size);
+    ASSERT_NO_FATAL_FAILURE(ExpectFrame(dialog, dialog::kFrame, dialog::CaptionUtf8(), dialog::kControls.size()));
+    for (const auto& control : dialog::kControls) {
+        ExpectItem(dialog, dialog::ClassOf(control.kind), control.id, control.text, control.rect,
+                   dialog::StyleOf(control));
+    }
+}
+
+// Its prompt spans two lines, which the resource compiler has to keep.
+TEST_F(ProgramResources, ResultDialogMatchesItsTable) {
+    const auto& frame = dialog::result::kFrame;
+    const auto [data, size] = Resource(frame.id, MAKEINTRESOURCEA(5));  // RT_DIALOG
+    ASSERT_NE(data, nullptr);
+    TemplateReader dialog(data, size);
+    ASSERT_NO_FATAL_FAILURE(ExpectFrame(dialog, frame, Utf8(frame.captionStart), dialog::result::kItems.size()));
+    for (const auto& item : dialog::result::kItems) {
+        ExpectItem(dialog, item.className, item.id, item.text, item.rect, item.style);
     }
 }
 

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "codepage.h"
-#include "popup_menu.h"
 #include "dialog_table.h"
 #include "file_dialog.h"
 #include "platform_contract.h"
+#include "popup_menu.h"
 #include "program_path.h"
 #include "rc.h"
 #include "rows_box_menu.h"
@@ -152,8 +152,9 @@ protected:
         ASSERT_TRUE(::OpenClipboard(hwnd));
         ::EmptyClipboard();
         if (text != nullptr) {
-            const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-            std::strcpy(static_cast<char*>(::GlobalLock(memory)), text);
+            const std::size_t size = std::strlen(text) + 1;
+            const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+            std::memcpy(::GlobalLock(memory), text, size);
             ::GlobalUnlock(memory);
             ::SetClipboardData(CF_TEXT, memory);
         }

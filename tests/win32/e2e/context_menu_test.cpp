@@ -62,7 +62,8 @@ TEST_F(ContextMenu, CountAndCostTellsOfTheBoxsText) {
 // Stryktipset; "Ångra" brings the rows back.
 TEST_F(ContextMenu, UploadRowsTakeTheCheckedGameAndUndoBringsTheRowsBack) {
     const struct {
-        bool stryktipset, italienska;
+        bool stryktipset = false;
+        bool italienska = false;
         std::optional<Game> game;
     } cases[] = {
         {false, false, std::nullopt},

@@ -118,7 +118,7 @@ HWND WaitForOwnedWindow(DWORD processId, HWND owner) {
 
 std::string CloseMessageBox(HWND box) {
     constexpr int kMessageText = 0xFFFF;  // the message's label, in Windows and in Wine
-    const auto text = TextOf(::GetDlgItem(box, kMessageText));
+    auto text = TextOf(::GetDlgItem(box, kMessageText));
     PostClick(::GetDlgItem(box, IDOK));
     if (!WaitUntil([&] { return !::IsWindow(box); })) throw std::runtime_error("the message box stayed open");
     return text;
