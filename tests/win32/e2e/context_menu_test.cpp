@@ -5,6 +5,7 @@
 // from the box to the player and back, and that the edit's undo survives.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codepage.h"
@@ -43,6 +44,28 @@ protected:
     std::string MessageOf(int id) {
         const HWND box = Open(id);
         return box == nullptr ? "(no message box)" : Cp1252ToUtf8(CloseMessageBox(box));
+    }
+    // The program's popup menu while it shows.
+    HWND ShownMenu() const {
+        struct Search {
+            DWORD processId;
+            HWND found;
+        } search{program.ProcessId(), nullptr};
+        ::EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                char name[16] = {};
+                DWORD process = 0;
+                ::GetWindowThreadProcessId(window, &process);
+                ::GetClassNameA(window, name, sizeof name);
+                if (process != s.processId || std::string_view(name) != "#32768" || !::IsWindowVisible(window)) {
+                    return TRUE;
+                }
+                s.found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
     }
     void CheckGames(bool stryktipset, bool italienska) {
         ::SendMessageA(program.Control(rc::kStryktipset), BM_SETCHECK, stryktipset ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -181,25 +204,29 @@ TEST_F(ContextMenu, OpensAtTheMouseOrTheCaret) {
     RECT box{};
     ::GetWindowRect(Box(), &box);
     const POINT mouse{box.left + 40, box.top + 30};
+    program.SetRows("1X2\r\n1X2");
+    ::SendMessageA(Box(), EM_SETSEL, 8, 8);  // on the second line, not at the box's corner
     for (const LPARAM where : {MAKELPARAM(mouse.x, mouse.y), LPARAM{-1}}) {
         SCOPED_TRACE(where);
         ::PostMessageA(Box(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Box()), where);
         HWND menu = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            menu = ::FindWindowA("#32768", nullptr);
-            return menu != nullptr && ::IsWindowVisible(menu);
-        }));
+        ASSERT_TRUE(WaitUntil([&] { return (menu = ShownMenu()) != nullptr; }));
         RECT at{};
         ::GetWindowRect(menu, &at);
+        POINT expected = mouse;
         if (where == -1) {
-            EXPECT_TRUE(::PtInRect(&box, POINT{at.left, at.top})) << at.left << "," << at.top;
-        } else {
-            EXPECT_EQ(at.left, mouse.x);
-            EXPECT_EQ(at.top, mouse.y);
+            GUITHREADINFO info{};
+            info.cbSize = sizeof(info);
+            ::GetGUIThreadInfo(::GetWindowThreadProcessId(Box(), nullptr), &info);
+            ASSERT_EQ(info.hwndCaret, Box());
+            expected = {info.rcCaret.left, info.rcCaret.top};
+            ::ClientToScreen(Box(), &expected);
         }
+        EXPECT_EQ(at.left, expected.x);
+        EXPECT_EQ(at.top, expected.y);
         EXPECT_EQ(program.Focus(), Box());
         program.PostKey(Box(), VK_ESCAPE);
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(menu); }));
+        EXPECT_TRUE(WaitUntil([&] { return ShownMenu() == nullptr; }));
     }
     program.Flush();
     EXPECT_TRUE(program.IsRunning());
