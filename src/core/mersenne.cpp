@@ -20,21 +20,12 @@ void TRandomMersenne::Regenerate() {
         const std::uint32_t y = (upper & kUpperMask) | (lower & kLowerMask);
         return (y >> 1) ^ ((y & 1u) != 0 ? kMatrix : 0u);
     };
-    for (std::size_t k = 0; k < kStateWords - 1; ++k) {
-        mt[k] = mt[(k + kMiddle) % kStateWords] ^ twist(mt[k], mt[k + 1]);
-    }
+    // Two ranges, so that no word's partner takes a division to find.
+    constexpr std::size_t kWrap = kStateWords - kMiddle;
+    for (std::size_t k = 0; k < kWrap; ++k) mt[k] = mt[k + kMiddle] ^ twist(mt[k], mt[k + 1]);
+    for (std::size_t k = kWrap; k < kStateWords - 1; ++k) mt[k] = mt[k - kWrap] ^ twist(mt[k], mt[k + 1]);
     mt[kStateWords - 1] = mt[kMiddle - 1] ^ twist(mt[kStateWords - 1], mt[0]);
     mti = 0;
-}
-
-std::uint32_t TRandomMersenne::BRandom() {
-    if (mti >= kStateWords) Regenerate();
-    std::uint32_t y = mt[static_cast<std::size_t>(mti++)];
-    y ^= y >> kTemperShiftU;
-    y ^= (y << kTemperShiftS) & kTemperMaskB;
-    y ^= (y << kTemperShiftT) & kTemperMaskC;
-    y ^= y >> kTemperShiftL;
-    return y;
 }
 
 double TRandomMersenne::Random() {

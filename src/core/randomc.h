@@ -29,7 +29,17 @@ public:
     explicit TRandomMersenne(std::int32_t seed) { RandomInit(seed); }
 
     void RandomInit(std::int32_t seed);
-    std::uint32_t BRandom();
+    // Inline, as it runs once for every number: only the renewal of the
+    // state, once every 351 numbers, is a call.
+    std::uint32_t BRandom() {
+        if (mti >= kStateWords) Regenerate();
+        std::uint32_t y = mt[static_cast<std::size_t>(mti++)];
+        y ^= y >> kTemperShiftU;
+        y ^= (y << kTemperShiftS) & kTemperMaskB;
+        y ^= (y << kTemperShiftT) & kTemperMaskC;
+        y ^= y >> kTemperShiftL;
+        return y;
+    }
     double Random();
     // min..max inclusive; INT32_MIN when max < min. Consumes one output always.
     std::int32_t IRandom(std::int32_t min, std::int32_t max);
