@@ -392,6 +392,7 @@ private:
         const auto add = [&](const std::string& label, const std::set<CLI::Option*>& others) {
             if (others.empty()) return;
             std::vector<std::string> names;
+            names.reserve(others.size());
             for (const CLI::Option* other : others) names.push_back(other->get_name());
             if (sorted) std::sort(names.begin(), names.end());
             notes += " " + get_label(label) + ":";
