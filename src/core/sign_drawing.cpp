@@ -29,7 +29,7 @@ namespace {
 // wrong at every other sign.
 char SignAbove(std::int32_t value, std::int32_t one, std::int32_t cross) {
     constexpr std::string_view kSigns = "1X2";
-    return kSigns[static_cast<std::size_t>(int{value > one} + int{value > cross})];
+    return kSigns[std::size_t{value > one} + std::size_t{value > cross}];
 }
 
 }  // namespace

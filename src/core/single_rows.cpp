@@ -2,7 +2,6 @@
 // or in the upload format.
 
 #include <algorithm>
-#include <ranges>
 
 #include "controller.h"
 
@@ -10,14 +9,14 @@ namespace stenvik {
 
 namespace {
 
-// Fills `room` with the cell of each sign in turn, up to its end, so that a
-// line is written in one pass. What the room cannot take is dropped, as
-// FixedText::Append drops it.
-template <typename Signs, typename CellOf>
-void WriteCells(std::span<char> room, const Signs& signs, CellOf cellOf) {
+// Fills `room` with the cells of `count` signs, the cell of signAt(i) for
+// each i in turn, up to its end, so that a line is written in one pass.
+// What the room cannot take is dropped, as FixedText::Append drops it.
+template <typename SignAt, typename CellOf>
+void WriteCells(std::span<char> room, std::size_t count, SignAt signAt, CellOf cellOf) {
     auto out = room.begin();
-    for (const char sign : signs) {
-        for (const char byte : cellOf(sign)) {
+    for (std::size_t i = 0; i < count; ++i) {
+        for (const char byte : cellOf(signAt(i))) {
             if (out == room.end()) return;
             *out++ = byte;
         }
@@ -88,7 +87,9 @@ void Controller::WriteUploadRows(coupon::RowsText& test, std::span<const Row> ro
     constexpr std::size_t kSignsWidth = rc::kMatches * coupon::UploadSignOf('1').size();
     for (const auto& row : rows) {
         test.Append(coupon::kUploadRowStart);
-        WriteCells(test.Extend(kSignsWidth), row, coupon::UploadSignOf);
+        WriteCells(
+            test.Extend(kSignsWidth), row.size(), [&row](std::size_t match) { return row[match]; },
+            coupon::UploadSignOf);
     }
 }
 
@@ -97,8 +98,9 @@ void Controller::WriteRowsGrid(coupon::RowsText& test, std::span<const Row> rows
     for (int match = 1; match <= rc::kMatches; ++match) {
         if (match > 1) test.Append(coupon::MatchLabel(match));
         const auto column = static_cast<std::size_t>(match - 1);
-        WriteCells(test.Extend(rows.size() * coupon::SignCellOf('1').size()),
-                   rows | std::views::transform([column](const Row& row) { return row[column]; }), coupon::SignCellOf);
+        WriteCells(
+            test.Extend(rows.size() * coupon::SignCellOf('1').size()), rows.size(),
+            [rows, column](std::size_t row) { return rows[row][column]; }, coupon::SignCellOf);
         if (coupon::ClosesGroup(match)) {
             test.Append(coupon::kRowsSeparatorStart);
             for (std::size_t row = 0; row < rows.size(); ++row) test.Append(coupon::kRowsSeparatorPerRow);
