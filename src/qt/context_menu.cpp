@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -75,10 +76,19 @@ std::unique_ptr<QMenu> RowsBoxMenu::Make() {
     return menu;
 }
 
+// Shift+F10 opens it as on Windows, at the caret; Qt gives that key no meaning.
 bool RowsBoxMenu::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ContextMenu) {
         Make()->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier) {
+            const QPlainTextEdit& box = *_window.RowsBox();
+            Make()->exec(box.viewport()->mapToGlobal(box.cursorRect().bottomLeft()));
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -17,7 +17,7 @@ namespace stenvik::qt {
 
 class RowsBoxMenu final : public QObject {
 public:
-    // Shows the menu on a right click and on the menu key in the rows box.
+    // Shows the menu on a right click, the menu key and Shift+F10 in the rows box.
     RowsBoxMenu(DialogWindow& window, UserPrompts& prompts);
 
     // The menu as it would open now; each item carries its rc::menu

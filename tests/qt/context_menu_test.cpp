@@ -233,7 +233,7 @@ TEST(RowsBoxMenu, UndoBringsBackTheTextBeforeUploadRows) {
     EXPECT_EQ(program.Rows(), generated);
 }
 
-// A right click in the box and the menu key both open it; the popup is read
+// A right click in the box, the menu key and Shift+F10 all open it; the popup is read
 // and closed once it is there.
 TEST(RowsBoxMenu, OpensOnARightClickAndOnTheMenuKey) {
     const std::vector<std::pair<const char*, std::function<void(Program&)>>> ways = {
@@ -249,6 +249,8 @@ TEST(RowsBoxMenu, OpensOnARightClickAndOnTheMenuKey) {
              QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1), box->mapToGlobal(QPoint(1, 1)));
              QApplication::sendEvent(box, &key);
          }},
+        {"Shift+F10",
+         [](Program& program) { QTest::keyClick(program.session.window.RowsBox(), Qt::Key_F10, Qt::ShiftModifier); }},
     };
     for (const auto& [name, open] : ways) {
         SCOPED_TRACE(name);
