@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "popup_menu.h"
 #include "instance.h"
+#include "popup_menu.h"
 #include "rc.h"
 
 namespace stenvik::win32 {
