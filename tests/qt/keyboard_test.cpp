@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QTest>
 #include <QTextCursor>
 
@@ -127,6 +128,20 @@ TEST(QtKeyboard, ArrowKeysMoveThroughTheGroupAndClickRadioButtons) {
         EXPECT_EQ(program.Button(rc::kCompatible)->isChecked(), compatible);
         EXPECT_EQ(program.session.state.antal_enkelrader, c.rows);
     }
+}
+
+// Round the group past the last sure box: the label "Match 13:" takes the
+// focus and passes the next press on to the rows box, its text selected.
+TEST(QtKeyboard, ArrowKeysPassThroughALabelToTheRowsBox) {
+    Program program;
+    Click(program, rc::SureBox(rc::kMatches, 2));
+    Press(Qt::Key_Down);
+    const auto* label = qobject_cast<QLabel*>(Focused());
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("Match 13:"));
+    Press(Qt::Key_Down);
+    ASSERT_EQ(Focused(), program.session.window.RowsBox());
+    EXPECT_EQ(program.session.window.RowsBox()->textCursor().selectedText(), kTemplateText);
 }
 
 TEST(QtKeyboard, TheRowsBoxSelectsItsWholeTextAtStartAndWhenTabReachesIt) {
