@@ -47,25 +47,11 @@ protected:
     }
     // The program's popup menu while it shows.
     HWND ShownMenu() const {
-        struct Search {
-            DWORD processId;
-            HWND found;
-        } search{program.ProcessId(), nullptr};
-        ::EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(data);
-                char name[16] = {};
-                DWORD process = 0;
-                ::GetWindowThreadProcessId(window, &process);
-                ::GetClassNameA(window, name, sizeof name);
-                if (process != s.processId || std::string_view(name) != "#32768" || !::IsWindowVisible(window)) {
-                    return TRUE;
-                }
-                s.found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return ShownWindowOf(program.ProcessId(), [](HWND window) {
+            char name[16] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            return std::string_view(name) == "#32768";
+        });
     }
     void CheckGames(bool stryktipset, bool italienska) {
         ::SendMessageA(program.Control(rc::kStryktipset), BM_SETCHECK, stryktipset ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -22,24 +22,7 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 
 // The program's dialog, once its last control exists and it is shown.
 HWND FindDialog(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId || ::GetDlgItem(window, rc::kInstructions) == nullptr ||
-                !::IsWindowVisible(window)) {
-                return TRUE;
-            }
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ShownWindowOf(processId, [](HWND window) { return ::GetDlgItem(window, rc::kInstructions) != nullptr; });
 }
 
 // The marker of Flush is the rows box's text limit, which nothing else
@@ -70,25 +53,27 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-HWND OwnedWindow(DWORD processId, HWND owner) {
+HWND ShownWindowOf(DWORD processId, const std::function<bool(HWND)>& matches) {
     struct Search {
         DWORD processId;
-        HWND owner;
+        const std::function<bool(HWND)>& matches;
         HWND found;
-    } search{processId, owner, nullptr};
+    } search{processId, matches, nullptr};
     ::EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
             DWORD process = 0;
             ::GetWindowThreadProcessId(window, &process);
-            if (process != s.processId || ::GetWindow(window, GW_OWNER) != s.owner || !::IsWindowVisible(window)) {
-                return TRUE;
-            }
+            if (process != s.processId || !s.matches(window) || !::IsWindowVisible(window)) return TRUE;
             s.found = window;
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND OwnedWindow(DWORD processId, HWND owner) {
+    return ShownWindowOf(processId, [owner](HWND window) { return ::GetWindow(window, GW_OWNER) == owner; });
 }
 
 HWND ChildWithText(HWND parent, std::string_view text) {

@@ -21,6 +21,8 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 // A window's text as Windows-1252 bytes.
 std::string TextOf(HWND window);
+// The first shown top-level window of process `processId` that `matches`, or null.
+HWND ShownWindowOf(DWORD processId, const std::function<bool(HWND)>& matches);
 // The top-level window of process `processId` that `owner` owns, or null.
 HWND OwnedWindow(DWORD processId, HWND owner);
 // The first child of `parent` whose text is `text`, or null.
