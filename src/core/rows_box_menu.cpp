@@ -125,6 +125,12 @@ Outcome ToUploadRows(std::string_view text, std::optional<Game> checked) {
     return {.message = {}, .replacement = coupon::UploadText(coupon, game), .error = false};
 }
 
+std::optional<Outcome> Unreadable(std::string_view text) {
+    auto read = Read(text);
+    if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
+    return std::nullopt;
+}
+
 Outcome CheckAgainst(std::string_view text, std::string_view results) {
     auto read = Read(text);
     if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);

@@ -67,6 +67,10 @@ Outcome CountAndCost(std::string_view text);
 // checked game box, else Stryktipset.
 Outcome ToUploadRows(std::string_view text, std::optional<Game> checked);
 
+// "Rätta mot resultat…" asks for the results only of a text it can read:
+// the refusal when the text is none, before the player types anything.
+std::optional<Outcome> Unreadable(std::string_view text);
+
 // "Rätta mot resultat…" with the results the player typed, in UTF-8.
 Outcome CheckAgainst(std::string_view text, std::string_view results);
 

@@ -108,6 +108,10 @@ void RowsBoxMenu::Act(int id) {
         case rc::menu::kCountAndCost: outcome = rows_box::CountAndCost(text); break;
         case rc::menu::kToUploadRows: outcome = rows_box::ToUploadRows(text, CheckedGame()); break;
         case rc::menu::kCheckResult: {
+            if (auto refusal = rows_box::Unreadable(text)) {
+                outcome = std::move(*refusal);
+                break;
+            }
             const auto results =
                 _prompts.AskLine(&_window, FromUtf8(rows_box::kResultTitle), FromUtf8(rows_box::kResultPrompt));
             if (!results) return;

@@ -156,10 +156,9 @@ bool RunMenuCommand(HWND box, int id) {
             Show(box, rows_box::ToUploadRows(TextOf(box), CheckedGame(::GetParent(box))));
             return true;
         case rc::menu::kCheckResult: {
-            // A text that cannot be read is refused before the player types anything.
             const auto text = TextOf(box);
-            if (auto unread = rows_box::CountAndCost(text); unread.error) {
-                Show(box, unread);
+            if (const auto refusal = rows_box::Unreadable(text)) {
+                Show(box, *refusal);
             } else if (const auto results = AskForResults(::GetParent(box))) {
                 Show(box, rows_box::CheckAgainst(text, *results));
             }

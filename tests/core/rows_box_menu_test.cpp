@@ -89,6 +89,8 @@ TEST(RowsBoxMenu, RefusalsSayWhyInSwedishAndReplaceNothing) {
         {"upload, too many rows", ToUploadRows(kLargeSystem, std::nullopt),
          u8"Kupongen har 19 683 rader. En uppladdningsfil rymmer högst 10 000 rader."},
         {"check, unreadable", CheckAgainst(kUnreadable, "1111111111111"), u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
+        {"check, unreadable before asking", Unreadable(kUnreadable).value_or(Outcome{}),
+         u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
         {"check, no sign", CheckAgainst(kGrid, "1X2 1X2 1Y2 1X2 1"), u8"\"Y\" är inget tecken: skriv 1, X, 2 eller -."},
         {"check, a letter of two bytes", CheckAgainst(kGrid, Utf8(u8"1X2å")),
          u8"\"å\" är inget tecken: skriv 1, X, 2 eller -."},
@@ -104,6 +106,8 @@ TEST(RowsBoxMenu, RefusalsSayWhyInSwedishAndReplaceNothing) {
 }
 
 TEST(RowsBoxMenu, CheckCountsWinningRowsAndNamesThem) {
+    EXPECT_FALSE(Unreadable(kGrid).has_value());
+
     // Row 1 and its repeat have all 13 right, row 3 has 3 of 12 decided.
     const auto outcome = CheckAgainst(kGrid, "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -");
     EXPECT_EQ(outcome.message, Utf8(u8"13 rätt: 0 rader\n12 rätt: 2 rader\n11 rätt: 0 rader\n10 rätt: 0 rader\n"

@@ -168,6 +168,12 @@ TEST(RowsBoxMenu, ItemsTellOrReplaceAndLeaveAnUnreadableTextAlone) {
          {true, u8"\"å\" är inget tecken: skriv 1, X, 2 eller -."},
          {}},
         {"check, cancelled", kGrid, rc::menu::kCheckResult, QString(), {false, u8""}, {}},
+        {"check, unreadable: refused before asking",
+         "hej",
+         rc::menu::kCheckResult,
+         {},
+         {true, u8"Rad 1, kolumn 1: väntade spelets namn eller Match 1:"},
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -187,10 +193,12 @@ TEST(RowsBoxMenu, ItemsTellOrReplaceAndLeaveAnUnreadableTextAlone) {
             EXPECT_EQ(told[0].caption, QStringLiteral("Stenvik"));
             EXPECT_EQ(told[0].text, Qt8(c.told.message));
         }
-        if (c.id == rc::menu::kCheckResult) {
+        if (c.id == rc::menu::kCheckResult && c.typed) {
             ASSERT_EQ(program.prompts.linesAsked.size(), 1u);
             EXPECT_EQ(program.prompts.linesAsked[0].caption, Qt8(rows_box::kResultTitle));
             EXPECT_EQ(program.prompts.linesAsked[0].text, Qt8(rows_box::kResultPrompt));
+        } else {
+            EXPECT_TRUE(program.prompts.linesAsked.empty());
         }
     }
 }
