@@ -19,13 +19,17 @@ int allocations = 0;
 
 }  // namespace
 
-// The library's operator delete frees with free(), so it stays as it is.
+// The allocator itself, in pairs: the sanitizers check that what this
+// operator new hands out comes back through this operator delete.
+// NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* operator new(std::size_t size) {
     if (counting) ++allocations;
-    // NOLINTNEXTLINE(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory): the allocator itself
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t /*size*/) noexcept { std::free(memory); }
+// NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 
 namespace stenvik {
 namespace {
