@@ -20,15 +20,17 @@ int allocations = 0;
 }  // namespace
 
 // The allocator itself, in pairs: the sanitizers check that what this
-// operator new hands out comes back through this operator delete.
+// operator new hands out comes back through this operator delete. Not
+// inlined, or the compiler takes the free() for one of operator new's
+// memory and warns.
 // NOLINTBEGIN(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 void* operator new(std::size_t size) {
     if (counting) ++allocations;
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t /*size*/) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory, std::size_t /*size*/) noexcept { std::free(memory); }
 // NOLINTEND(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 
 namespace stenvik {
