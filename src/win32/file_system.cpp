@@ -2,19 +2,11 @@
 
 #include <string_view>
 
+#include "wide_text.h"
+
 namespace stenvik::win32 {
 
 namespace {
-
-// Names come from the "A" functions, in the system's code page.
-std::wstring Widen(std::string_view text) {
-    if (text.empty()) return {};
-    const auto length = static_cast<int>(text.size());
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), size);
-    return wide;
-}
 
 std::wstring FullPath(const std::wstring& path) {
     const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -70,7 +62,8 @@ FileSystem& SystemFiles() {
 }
 
 std::wstring SystemPath(const char* name) {
-    std::wstring path = Widen(name);
+    // Names come from the "A" functions, in the system's code page.
+    std::wstring path = Widen(name, CP_ACP);
     if (path.size() < MAX_PATH) return path;
     std::wstring full = FullPath(path);
     constexpr std::wstring_view kExtended = L"\\\\?\\";

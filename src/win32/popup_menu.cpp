@@ -10,30 +10,13 @@
 #include "rc.h"
 #include "result_dialog_table.h"
 #include "rows_box_menu.h"
+#include "wide_text.h"
 
 namespace stenvik::win32 {
 
 namespace {
 
-std::wstring Wide(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const auto length = static_cast<int>(utf8.size());
-    const int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
-    return wide;
-}
-
-std::wstring Wide(std::u8string_view utf8) { return Wide(AsChars(utf8)); }
-
-std::string Utf8(std::wstring_view wide) {
-    if (wide.empty()) return {};
-    const auto length = static_cast<int>(wide.size());
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), size, nullptr, nullptr);
-    return utf8;
-}
+std::wstring Wide(std::u8string_view utf8) { return Widen(AsChars(utf8), CP_UTF8); }
 
 // The box's text as the program reads it everywhere: the "A" text, in the
 // system's code page, Windows-1252 for the Swedish the box holds.
@@ -64,7 +47,7 @@ void Replace(HWND box, const std::string& text) {
 void Show(HWND box, const rows_box::Outcome& outcome) {
     if (outcome.replacement) Replace(box, *outcome.replacement);
     if (outcome.message.empty()) return;
-    ::MessageBoxW(::GetParent(box), Wide(outcome.message).c_str(), Wide(rows_box::kTitle).c_str(),
+    ::MessageBoxW(::GetParent(box), Widen(outcome.message, CP_UTF8).c_str(), Wide(rows_box::kTitle).c_str(),
                   MB_OK | (outcome.error ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
@@ -79,7 +62,7 @@ INT_PTR CALLBACK ResultDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         const HWND edit = ::GetDlgItem(hwnd, dialog::result::kResults);
         std::wstring typed(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
         typed.resize(static_cast<std::size_t>(::GetWindowTextW(edit, typed.data(), static_cast<int>(typed.size()))));
-        *reinterpret_cast<std::string*>(::GetWindowLongPtrW(hwnd, DWLP_USER)) = Utf8(typed);
+        *reinterpret_cast<std::string*>(::GetWindowLongPtrW(hwnd, DWLP_USER)) = Narrow(typed, CP_UTF8);
     }
     if (id == dialog::result::kOk || id == dialog::result::kCancel) ::EndDialog(hwnd, id);
     return TRUE;
