@@ -102,12 +102,13 @@ public:
     }
 
 private:
-    // Where ReplaceFile leaves the files, given a backup name, after each
-    // failure it documents; after any other, where they are found.
+    // Where the old text is once ReplaceFile has failed, given a backup name.
+    // Its word is taken where the recovery only moves files, which never
+    // overwrites; where it says the old file is still in place, the new copy
+    // would go, so the files are looked at: a system may have moved the old
+    // file aside all the same.
     OldText AfterFailedReplace(DWORD error, const std::string& backup) {
         switch (error) {
-            case ERROR_UNABLE_TO_REMOVE_REPLACED:
-            case ERROR_UNABLE_TO_MOVE_REPLACEMENT: return OldText::InTarget;
             case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2: return OldText::InBackup;
             case ERROR_FILE_NOT_FOUND: return OldText::Nowhere;  // no file of that name yet
             default: {

@@ -31,8 +31,9 @@ bool FaultyFiles::Replace(const char* target, const char* replacement, const cha
     if (replaceError == 0) return real.Replace(target, replacement, backup);
     // Only this failure moves a file: the old one is under the backup name,
     // the new one could not follow it. After the others, with a backup name
-    // given, all three are where they were.
-    if (replaceError == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) real.Move(target, backup);
+    // given, all three are where they were, unless the old file is to be
+    // moved aside all the same.
+    if (replaceError == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 || movesAside) real.Move(target, backup);
     ::SetLastError(replaceError);
     return false;
 }

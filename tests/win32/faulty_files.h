@@ -45,6 +45,9 @@ public:
     // The error Replace ends with, leaving the files as documented; 0 for
     // the real outcome.
     DWORD replaceError = 0;
+    // Whether that failing Replace has moved the old file to the backup name
+    // all the same, whatever its error says.
+    bool movesAside = false;
 
     HANDLE Open(const char* name, DWORD access, DWORD share, DWORD disposition) override;
     bool Write(HANDLE file, const void* data, DWORD size, DWORD& written) override;

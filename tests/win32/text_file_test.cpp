@@ -1,9 +1,10 @@
 // Saving and loading under failure: every system call of a save is made to
 // fail in turn, and every outcome ReplaceFile documents is played through
-// with the calls after it failing too. After each run one complete copy,
-// old or new, is left under the file's name or one derived from it, nothing
-// else is left beside it, and the save is reported done only when the file
-// holds the new text.
+// with the calls after it failing too, as is the old file moved aside under
+// an error that says it stayed. After each run one complete copy, old or
+// new, is left under the file's name or one derived from it, nothing else is
+// left beside it, and the save is reported done only when the file holds the
+// new text.
 
 #include "text_file.h"
 
@@ -104,11 +105,13 @@ struct Outcome {
     std::set<std::string> failing;
     bool saved;
     std::map<std::string, std::string> left;  // by what follows the file's name
+    bool movesAside = false;                  // the old file goes to the backup whatever the error
 };
 
 constexpr DWORD kNotRemoved = ERROR_UNABLE_TO_REMOVE_REPLACED;    // all three where they were
 constexpr DWORD kNotMoved = ERROR_UNABLE_TO_MOVE_REPLACEMENT;     // all three where they were
 constexpr DWORD kNotMoved2 = ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;  // the old file is the backup
+constexpr bool kAside = true;
 
 const std::vector<Outcome> kOutcomes = {
     {"replaced", true, 0, {}, true, {{"", kNew}}},
@@ -124,6 +127,12 @@ const std::vector<Outcome> kOutcomes = {
     {"old backed up and put back", true, kNotMoved2, {"Move 1"}, false, {{"", kOld}}},
     {"old put back, new kept", true, kNotMoved2, {"Move 1", "Delete 1"}, false, {{"", kOld}, {".new", kNew}}},
     {"old backed up, neither moves", true, kNotMoved2, {"Move 1", "Move 2"}, false, {{".bak", kOld}, {".new", kNew}}},
+    {"old not removed, yet moved aside", true, kNotRemoved, {}, true, {{"", kNew}}, kAside},
+    {"new not moved, yet old moved aside", true, kNotMoved, {}, true, {{"", kNew}}, kAside},
+    {"moved aside, backup kept", true, kNotMoved, {"Delete 1"}, true, {{"", kNew}, {".bak", kOld}}, kAside},
+    {"moved aside and put back", true, kNotRemoved, {"Move 1"}, false, {{"", kOld}}, kAside},
+    {"aside, neither moves", true, kNotMoved, {"Move 1", "Move 2"}, false, {{".bak", kOld}, {".new", kNew}}, kAside},
+    {"moved aside, not found out", true, kNotRemoved, {"Find 2"}, false, {{".bak", kOld}, {".new", kNew}}, kAside},
     {"refused", true, ERROR_ACCESS_DENIED, {}, false, {{"", kOld}}},
     {"refused, new kept", true, ERROR_ACCESS_DENIED, {"Delete 1"}, false, {{"", kOld}, {".new", kNew}}},
     {"refused, file not found out", true, ERROR_ACCESS_DENIED, {"Find 2"}, false, {{"", kOld}, {".new", kNew}}},
@@ -141,6 +150,7 @@ TEST(WriteTextFile, EveryReplaceOutcomeLeavesOneWholeCopy) {
             if (outcome.targetExists) Put(target, kOld);
             FaultyFiles files;
             files.replaceError = outcome.replaceError;
+            files.movesAside = outcome.movesAside;
             files.failing = outcome.failing;
 
             EXPECT_EQ(WriteTextFile(target.c_str(), kNew, files), outcome.saved);
