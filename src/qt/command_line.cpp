@@ -62,7 +62,8 @@ Qt's own options are accepted as well, such as -platform NAME, -style NAME,
 -session ID, -qwindowgeometry GEOMETRY and -reverse; any other argument is an
 error.
 
-Exit status: 0 when the window is closed, 2 for an argument it does not take.
+Exit status: 0 when the window is closed, 1 without a display to open it on,
+2 for an argument it does not take.
 The same rows from the command line: stenvik-cli --help.
 )";
 }

@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 #include <span>
 
 #include "command_line.h"
 #include "dialog_font.h"
 #include "qt_session.h"
+#include "startup_messages.h"
 #include "swedish.h"
 #include "user_prompts.h"
 
@@ -32,7 +34,9 @@ int main(int argc, char* argv[]) {
         case EarlyAnswer::None: break;
     }
 
+    std::optional<StartupMessages> startup(std::in_place);
     QApplication app(argc, argv);  // takes Qt's own arguments out of argv
+    startup.reset();
     if (const auto complaint = LeftOver(Arguments(argc, argv))) return Print(*complaint, stderr, 2);
     QApplication::setApplicationName(QStringLiteral("stenvik"));
     QApplication::setDesktopFileName(QStringLiteral("stenvik"));
