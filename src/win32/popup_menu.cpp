@@ -44,11 +44,23 @@ void Replace(HWND box, const std::string& text) {
     ::SendMessageA(box, EM_SETLIMITTEXT, limit, 0);
 }
 
+// Keys typed while a window the menu opened was up are that window's, and
+// go with it. Closing a window can hold the program up: under Wine with no
+// window manager to answer, for two seconds. Keys still queued then would
+// reach whatever has the focus next: the box that shows the outcome, closing
+// it unseen, or the rows box, as a stray line break.
+void DropTypeAhead() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+}
+
 void Show(HWND box, const rows_box::Outcome& outcome) {
     if (outcome.replacement) Replace(box, *outcome.replacement);
     if (outcome.message.empty()) return;
     ::MessageBoxW(::GetParent(box), Widen(outcome.message, CP_UTF8).c_str(), Wide(rows_box::kTitle).c_str(),
                   MB_OK | (outcome.error ? MB_ICONWARNING : MB_ICONINFORMATION));
+    DropTypeAhead();
 }
 
 INT_PTR CALLBACK ResultDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -73,6 +85,7 @@ std::optional<std::string> AskForResults(HWND owner) {
     std::string typed;
     const auto answer = ::DialogBoxParamW(TheInstance, MAKEINTRESOURCEW(dialog::result::kDialog), owner,
                                           ResultDialogProc, reinterpret_cast<LPARAM>(&typed));
+    DropTypeAhead();
     if (answer != dialog::result::kOk) return std::nullopt;
     return typed;
 }

@@ -167,6 +167,41 @@ TEST_F(CheckResult, CancelShowsNothing) {
     EXPECT_EQ(program.Rows(), kGrid);
 }
 
+// On the keyboard: Enter takes the results at the first press, and a key
+// typed before the program has taken the one before it goes with the window
+// that closes, never on to the next: closing can take the program two
+// seconds under Wine, long enough for a player to press again.
+TEST_F(CheckResult, EnterTakesTheResultsAndKeysTypedAheadGoWithTheWindow) {
+    const std::string results = "1112111122121";
+    program.SetRows(kGrid);
+    ASSERT_TRUE(program.TakeKeyboard());
+    const HWND dialog = Open(rc::menu::kCheckResult);
+    ASSERT_NE(dialog, nullptr);
+    for (const char sign : results) Type(static_cast<WORD>(sign));
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(::GetDlgItem(dialog, dialog::result::kResults)) == results; }));
+
+    // Escape would cancel the dialog, or close the box with the outcome.
+    program.WhilePaused([] {
+        Type(VK_RETURN);
+        Type(VK_ESCAPE);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    const HWND box = WaitForOwnedWindow(program.ProcessId(), program.Dialog());
+    ASSERT_NE(box, nullptr);
+    program.Flush();
+    ASSERT_TRUE(::IsWindowVisible(box));
+    EXPECT_EQ(Cp1252ToUtf8(MessageText(box)), rows_box::CheckAgainst(kGrid, results).message);
+
+    // The second Enter would start a new line in the rows box.
+    program.WhilePaused([] {
+        Type(VK_RETURN);
+        Type(VK_RETURN);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    program.Flush();
+    EXPECT_EQ(program.Rows(), kGrid);
+}
+
 // The edit commands, one after another on the text "abc".
 TEST_F(ContextMenu, EditCommandsWorkAsTheBoxsOwn) {
     program.SetRows("abc");

@@ -101,12 +101,27 @@ HWND WaitForOwnedWindow(DWORD processId, HWND owner) {
     return found;
 }
 
-std::string CloseMessageBox(HWND box) {
+std::string MessageText(HWND box) {
     constexpr int kMessageText = 0xFFFF;  // the message's label, in Windows and in Wine
-    auto text = TextOf(::GetDlgItem(box, kMessageText));
+    return TextOf(::GetDlgItem(box, kMessageText));
+}
+
+std::string CloseMessageBox(HWND box) {
+    auto text = MessageText(box);
     PostClick(::GetDlgItem(box, IDOK));
     if (!WaitUntil([&] { return !::IsWindow(box); })) throw std::runtime_error("the message box stayed open");
     return text;
+}
+
+void Type(WORD key) {
+    INPUT input[2] = {};
+    for (auto& event : input) {
+        event.type = INPUT_KEYBOARD;
+        event.ki.wVk = key;
+        event.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    if (::SendInput(2, input, sizeof(INPUT)) != 2) throw std::runtime_error("the keyboard took no key");
 }
 
 RunningStenvik::RunningStenvik() {
@@ -189,6 +204,11 @@ void RunningStenvik::WhilePaused(const std::function<void()>& action) {
         ~Resume() { ::ResumeThread(thread); }
     } resume{_process.hThread};
     action();
+}
+
+bool RunningStenvik::TakeKeyboard() const {
+    ::SetForegroundWindow(_dialog);
+    return WaitUntil([this] { return ::GetForegroundWindow() == _dialog; });
 }
 
 HWND RunningStenvik::Focus() const {

@@ -35,6 +35,11 @@ HWND WaitForOwnedWindow(DWORD processId, HWND owner);
 // The text of the message box `box`, which is then closed with its OK
 // button; returns once it is gone.
 std::string CloseMessageBox(HWND box);
+// The text a message box shows.
+std::string MessageText(HWND box);
+// A key pressed and released on the keyboard itself: it goes to the focus of
+// the window in front when the program takes it, not to a window chosen now.
+void Type(WORD key);
 
 class RunningStenvik {
 public:
@@ -73,6 +78,8 @@ public:
     // Runs `action` while the program's window thread is stopped, as a
     // program busy elsewhere would be: what `action` posts waits in its queue.
     void WhilePaused(const std::function<void()>& action);
+    // Brings the dialog to the front, where the keyboard types into it.
+    bool TakeKeyboard() const;
     // The control that has the keyboard focus in the program.
     HWND Focus() const;
     void FocusControl(int id);
