@@ -41,6 +41,23 @@ TEST(Rows, OneStatisticalRowIsTheSameInBothFormats) {
     EXPECT_EQ(Invoke({"rows", "--method", "statistical", "--seed", "1", "--raw"}).out, RowsGrid({"X2121X221X1X1"}));
 }
 
+// Seed 5 draws 3,2,1,5,5,3,5,2,3,3,3,2,4 from 1..6 and, from the same outputs,
+// 57,36,15,80,92,45,82,20,50,58,54,22,65 from 1..117: matches 1, 4, 7 and 10
+// fall between the methods' bounds.
+TEST(Rows, TheMethodsGiveOtherSignsFromOneStream) {
+    const struct {
+        const char* method;
+        const char* signs;
+        const char* upload;
+    } cases[] = {{"classic", "111221211111X", "E,1,1,1,2,2,1,2,1,1,1,1,1,X"},
+                 {"statistical", "X11X21X11X11X", "E,X,1,1,X,2,1,X,1,1,X,1,1,X"}};
+    for (const auto& [method, signs, upload] : cases) {
+        EXPECT_EQ(Invoke({"rows", "--method", method, "--seed", "5", "--raw"}).out, RowsGrid({signs}));
+        EXPECT_EQ(Invoke({"rows", "--method", method, "--seed", "5", "--upload", "--raw"}).out,
+                  std::string("Stryktipset\r\n") + upload);
+    }
+}
+
 TEST(Rows, TextLengths) {
     struct Case {
         std::vector<std::string> args;
