@@ -1,7 +1,10 @@
-// libFuzzer target: the bytes become clicks, commands, reseeds and presses
-// on a freshly opened Stenvik in memory, and after every event the selection
-// rules and the rows box are checked. A broken rule prints the events that
-// led to it and aborts, so libFuzzer keeps the input as a reproducer.
+// libFuzzer target: the bytes become clicks, commands, reseeds, presses and
+// the command line's own weights and unique rows on a freshly opened Stenvik
+// in memory, and after every event the selection rules, the rows box, the
+// signs drawn and the random stream are checked. A broken rule prints the
+// events that led to it and aborts, so libFuzzer keeps the input as a
+// reproducer. A press of unique rows that could keep the program busy for
+// hours is skipped; the trace still lists it.
 
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +19,7 @@
 #include "memory_session.h"
 #include "rows_text_check.h"
 #include "selection_check.h"
+#include "sign_model.h"
 
 namespace stenvik::fuzz {
 
@@ -47,10 +51,16 @@ struct Command {
 };
 
 // The command an event hands the Controller: the dialog drops a click on a
-// hidden or disabled button, and a reseed reaches no control.
+// hidden or disabled button, and the state the toolkit sets reaches no
+// control.
 std::optional<Command> CommandOf(const MemorySession& session, const Event& event) {
-    if (event.kind == Event::Kind::Reseed) return std::nullopt;
-    if (event.kind == Event::Kind::Command) return Command{event.id, event.code};
+    switch (event.kind) {
+        case Event::Kind::Reseed:
+        case Event::Kind::Percent:
+        case Event::Kind::Unique: return std::nullopt;
+        case Event::Kind::Command: return Command{event.id, event.code};
+        default: break;
+    }
     const int id = event.kind == Event::Kind::Press ? rc::kGenerate : event.id;
     const auto* control = session.dialog.Find(id);
     if (control != nullptr && dialog::IsButton(control->spec->kind) && !(control->visible && control->enabled)) {
@@ -59,12 +69,16 @@ std::optional<Command> CommandOf(const MemorySession& session, const Event& even
     return Command{id, kClicked};
 }
 
-void Run(MemorySession& session, const Event& event) {
+void Run(MemorySession& session, SignModel& model, const Event& event) {
     switch (event.kind) {
         case Event::Kind::Click: return session.Click(event.id);
         case Event::Kind::Command: return session.Send(event.id, event.code);
-        case Event::Kind::Reseed: return session.state.Reseed(event.seed);
+        case Event::Kind::Reseed: model.Reseed(event.seed); return session.state.Reseed(event.seed);
         case Event::Kind::Press: return session.Click(rc::kGenerate);
+        case Event::Kind::Percent:
+            session.state.percent[static_cast<std::size_t>(event.match - 1)] = event.percent;
+            return;
+        case Event::Kind::Unique: session.state.uniqueRows = event.unique; return;
     }
 }
 
@@ -73,23 +87,26 @@ bool Is(const std::optional<Command>& command, int id) {
 }
 
 // Runs one event and checks what must hold after it; `rows` is the rows
-// box's text as last checked, and follows it.
-std::string RunAndCheck(MemorySession& session, const Event& event, std::string& rows) {
+// box's text as last checked, and follows it, and `model` follows the draws.
+std::string RunAndCheck(MemorySession& session, SignModel& model, const Event& event, std::string& rows) {
     const auto command = CommandOf(session, event);
     const auto press = Is(command, rc::kGenerate) ? std::optional(StateAtPress(session)) : std::nullopt;
-    Run(session, event);
+    if (press && SignModel::IsSlowUnique(*press)) return {};
+    Run(session, model, event);
 
     if (auto fault = CheckSelection(session); !fault.empty()) return fault;
     const std::string& text = session.Rows();
     std::string fault;
     if (press) {
         fault = CheckRowsText(text, *press);
+        if (fault.empty()) fault = model.CheckPress(text, *press);
         if (fault.empty() && !session.dialog.Find(rc::kSave)->visible) fault = "a press left SPARA raderna hidden";
     } else if (Is(command, rc::kInstructions)) {
         if (text != kInstructions.view()) fault = "Instruktioner wrote something else";
     } else if (text != rows) {
         fault = "the rows box changed without a press";
     }
+    if (fault.empty()) fault = model.CheckStream(session.state);
     if (fault.empty() && text != rows) rows = text;
     return fault;
 }
@@ -112,15 +129,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ++tally.inputs;
 
     MemorySession session(kStartSeed);
+    SignModel model(kStartSeed);
     std::string rows = session.Rows();
     if (rows != Utf8ToCp1252(AsChars(dialog::Find(rc::kRowsBox)->text))) Fail(bytes, -1, "not the start text");
+    if (const auto fault = model.CheckStream(session.state); !fault.empty()) Fail(bytes, -1, fault);
 
     EventReader events(bytes);
     for (int count = 0; count < kMaxEvents; ++count) {
         const auto event = events.Next();
         if (!event) break;
         ++tally.events;
-        if (const auto fault = RunAndCheck(session, *event, rows); !fault.empty()) Fail(bytes, count, fault);
+        if (const auto fault = RunAndCheck(session, model, *event, rows); !fault.empty()) Fail(bytes, count, fault);
     }
     return 0;
 }

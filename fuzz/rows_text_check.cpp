@@ -107,6 +107,8 @@ PressState StateAtPress(const MemorySession& session) {
     PressState press{.rows = session.state.antal_enkelrader,
                      .halfCovers = session.state.antal_halvgarderingar,
                      .fullCovers = session.state.antal_helgarderingar,
+                     .percent = session.state.percent,
+                     .unique = session.state.uniqueRows,
                      .before = session.Rows()};
     for (const auto& control : session.dialog.Controls()) {
         if (!control.checked) continue;

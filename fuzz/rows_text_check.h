@@ -4,6 +4,7 @@
 // allow, with its exact length, rows, covers and sure signs.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,10 @@ struct PressState {
     int rows = 0;
     int halfCovers = 0;
     int fullCovers = 0;
-    std::array<char, rc::kMatches> sure{};  // '1', 'X', '2', or 0 for a match without a sure sign
-    std::string before;                     // the rows box
+    std::array<char, rc::kMatches> sure{};                       // '1', 'X', '2', or 0 for a match without a sure sign
+    std::array<std::optional<Percent>, rc::kMatches> percent{};  // a match's own weights
+    bool unique = false;
+    std::string before;  // the rows box
 };
 
 PressState StateAtPress(const MemorySession& session);
