@@ -237,10 +237,12 @@ The text goes to standard output in UTF-8 with LF line breaks. --raw prints
 instead the bytes "SPARA raderna" saves (Windows-1252, CRLF, nothing added);
 --output FILE saves them to FILE as a shell's > would, except that a regular
 file is replaced only once the new text is completely written, keeping its
-owner and mode; --output - prints them. Without --seed every run draws rows
-of its own. Exit codes: 0 done, 1 a system the choices do not fit, a file
-not read or not written, or more rows than an upload file takes, 2 a bad
-argument or a text that is no coupon.)";
+owner and mode; --output - prints them, and so does any FILE that leads to
+where standard output (or error) already goes, which a shell's >> then
+appends to. Without --seed every run draws rows of its own. Exit codes: 0
+done, 1 a system the choices do not fit, a file not read or not written, or
+more rows than an upload file takes, 2 a bad argument or a text that is no
+coupon.)";
 
 constexpr const char* kExamples = R"(
 Examples:

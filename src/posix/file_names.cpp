@@ -33,6 +33,14 @@ std::optional<int> InheritedDescriptor(const std::filesystem::path& path) {
     for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
         if (name.starts_with(folder)) return DescriptorNumber(std::string_view(name).substr(folder.size()));
     }
+    // Never standard input: `expand - --output f < f` reads f there, and
+    // replaces it once read.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0) return std::nullopt;
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        struct stat held {};
+        if (::fstat(fd, &held) == 0 && held.st_dev == named.st_dev && held.st_ino == named.st_ino) return fd;
+    }
     return std::nullopt;
 }
 

@@ -8,10 +8,12 @@
 
 namespace stenvik::posix {
 
-// The descriptor named by /dev/stdin, /dev/stdout, /dev/stderr, /dev/fd/N
-// or /proc/self/fd/N. These are written through the descriptor the program
-// holds, as "-" is, so that a shell's >> stays an append and a redirected
-// file is not replaced behind the shell's back.
+// The descriptor the program holds that `path` stands for: the one it spells
+// out (/dev/stdin, /dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N), or
+// standard output or error when the name, links followed, leads to the very
+// file they hold. That is written through the descriptor, as "-" is, so that
+// a shell's >> stays an append and a redirected file is not replaced behind
+// the shell's back.
 std::optional<int> InheritedDescriptor(const std::filesystem::path& path);
 
 // The name of the regular file open as `fd` (reached through `given`) in

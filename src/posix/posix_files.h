@@ -17,6 +17,7 @@ public:
     virtual ssize_t Read(int fd, void* data, size_t size);
     virtual ssize_t Write(int fd, const void* data, size_t size);
     virtual int Ftruncate(int fd, off_t length);
+    virtual int Fallocate(int fd, int mode, off_t offset, off_t length);
     virtual int Fchown(int fd, uid_t owner, gid_t group);
     virtual int Fchmod(int fd, mode_t mode);
     virtual int Fsync(int fd);

@@ -9,8 +9,7 @@
 namespace stenvik::posix {
 
 // Goes on through short and interrupted writes. A pipe whose reader has gone
-// is an error (EPIPE), not a signal that ends the whole program: the window
-// saves through here too.
+// is an error (EPIPE) only while SignalsHeld holds back its signal.
 [[nodiscard]] std::error_code WriteAll(PosixFiles& files, int fd, std::string_view bytes);
 
 }  // namespace stenvik::posix

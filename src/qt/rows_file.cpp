@@ -17,7 +17,8 @@ bool SaveRowsFile(const QString& fileName, const QString& rowsBoxText) {
     if (!bytes || bytes->empty()) return false;
     const QByteArray path = QFile::encodeName(fileName);
     posix::PosixFiles files;
-    return !posix::ReplaceFile(std::filesystem::path(path.constData(), path.constData() + path.size()), *bytes, files);
+    return !posix::ReplaceFile(std::filesystem::path(path.constData(), path.constData() + path.size()), *bytes, files,
+                               posix::Targets::RegularOnly);
 }
 
 }  // namespace stenvik::qt

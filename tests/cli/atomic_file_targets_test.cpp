@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +20,7 @@
 
 #include "atomic_file.h"
 #include "cli_test_support.h"
+#include "unprivileged.h"
 
 namespace stenvik::cli::test {
 using posix::PosixFiles;
@@ -149,6 +148,51 @@ TEST(ReplaceFile, TheDescriptorsAShellHandsOverAreWrittenThrough) {
     }
 }
 
+// A name that leads, by any way, to the file standard output or error holds
+// is written through them; the file standard input holds is replaced once
+// read, as `expand - --output f < f` asks.
+TEST(ReplaceFile, TheFilesOfStandardOutputAndErrorAreWrittenThroughThemByAnyName) {
+    struct Case {
+        const char* what;
+        int held;   // the descriptor that holds the log
+        int flags;  // as the shell opened it
+        std::function<fs::path(const fs::path& log)> name;
+        bool appended;  // or else replaced
+    };
+    const auto linkTo = [](const char* file) {
+        return [=](const fs::path& log) {
+            fs::create_symlink(file, log.parent_path() / "senaste.txt");
+            return log.parent_path() / "senaste.txt";
+        };
+    };
+    const auto itself = [](const fs::path& log) { return log; };
+    const std::vector<Case> cases = {
+        {"a link to /dev/stdout", STDOUT_FILENO, O_WRONLY | O_APPEND, linkTo("/dev/stdout"), true},
+        {"a link to /dev/stderr", STDERR_FILENO, O_WRONLY | O_APPEND, linkTo("/dev/stderr"), true},
+        {"a relative way to /dev/stdout", STDOUT_FILENO, O_WRONLY | O_APPEND,
+         [](const fs::path&) { return fs::path("/dev/stdout").lexically_relative(fs::current_path()); }, true},
+        {"the file's own name", STDOUT_FILENO, O_WRONLY | O_APPEND, itself, true},
+        {"a link to the file", STDERR_FILENO, O_WRONLY | O_APPEND, linkTo("logg.txt"), true},
+        {"standard input's file", STDIN_FILENO, O_RDONLY, itself, false},
+    };
+    for (const auto& [what, held, flags, name, appended] : cases) {
+        SCOPED_TRACE(what);
+        const TemporaryFolder folder;
+        const auto log = folder / "logg.txt";
+        WriteFile(log, kOld);
+        const auto inode = StatusOf(log).st_ino;
+        const auto saved = InChild([&, held = held, flags = flags, &name = name] {
+            const int fd = ::open(log.c_str(), flags | O_CLOEXEC);
+            if (fd < 0 || ::dup2(fd, held) != held) return std::string("cannot hand the log over");
+            PosixFiles files;
+            return ReplaceFile(name(log), kNew, files).message();
+        });
+        EXPECT_EQ(saved, std::error_code().message());
+        EXPECT_EQ(ReadFile(log), appended ? kOld + kNew : kNew);
+        EXPECT_EQ(StatusOf(log).st_ino == inode, appended);
+    }
+}
+
 TEST(ReplaceFile, APipeWithoutReaderIsAnErrorNotTheEnd) {
     std::array<int, 2> ends{};
     ASSERT_EQ(::pipe(ends.data()), 0);
@@ -158,26 +202,19 @@ TEST(ReplaceFile, APipeWithoutReaderIsAnErrorNotTheEnd) {
     ::close(ends[1]);
 }
 
-// Another user: nobody, whose ids no test file has by chance.
-constexpr uid_t kOther = 65534;
-constexpr gid_t kOtherGroup = 65534;
+enum class Who { Root, Other };
 
-// Saves as the given user, in a child process; the errno value it failed with, or 0.
-int ReplaceAs(uid_t user, gid_t group, const fs::path& target) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0) ::_exit(255);
+// Saves as root, or as nobody in a child process: why it failed, or "Success".
+std::string ReplaceAs(Who writer, const fs::path& target) {
+    const auto save = [&] {
         PosixFiles files;
-        ::_exit(ReplaceFile(target, kNew, files).value());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return ReplaceFile(target, kNew, files).message();
+    };
+    return writer == Who::Root ? save() : Unprivileged(save);
 }
 
 TEST(ReplaceFile, OwnersAndModesAsAShellUserExpectsThem) {
     if (::geteuid() != 0) GTEST_SKIP() << "making files of another user and saving as one needs root";
-    enum class Who { Root, Other };
     struct Case {
         const char* what;
         Who owner;
@@ -205,13 +242,13 @@ TEST(ReplaceFile, OwnersAndModesAsAShellUserExpectsThem) {
         ::chmod(folder.path().c_str(), folderMode);
         const auto target = folder / "rader.txt";
         WriteFile(target, kOld);
-        const uid_t ownerId = owner == Who::Root ? 0 : kOther;
-        const gid_t groupId = owner == Who::Root ? 0 : kOtherGroup;
+        const uid_t ownerId = owner == Who::Root ? 0 : kNobody;
+        const gid_t groupId = owner == Who::Root ? 0 : kNobodyGroup;
         ASSERT_EQ(::chown(target.c_str(), ownerId, groupId), 0);
         ::chmod(target.c_str(), mode);
         const auto before = StatusOf(target);
 
-        EXPECT_EQ(writer == Who::Root ? ReplaceAs(0, 0, target) : ReplaceAs(kOther, kOtherGroup, target), error);
+        EXPECT_EQ(ReplaceAs(writer, target), std::error_code(error, std::generic_category()).message());
         const auto after = StatusOf(target);
         EXPECT_EQ(ReadFile(target), error == 0 ? kNew : kOld);
         EXPECT_EQ(after.st_uid, ownerId);

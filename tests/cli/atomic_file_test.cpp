@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "atomic_file.h"
-#include "call_faults.h"
 #include "cli_test_support.h"
+#include "failing_files.h"
+#include "unprivileged.h"
 
 namespace stenvik::cli::test {
 using posix::PosixFiles;
@@ -25,59 +26,6 @@ namespace {
 
 const std::string kOld = "the old coupon";
 const std::string kNew = " Match 1:   1 \r\n Match 2:   X \r\n\xE5\xE4\xF6";
-
-// Fails the n-th system call (counting from 1) with EIO, or none; and may
-// play a file system without unnamed files (O_TMPFILE).
-class FailingFiles final : public PosixFiles {
-public:
-    explicit FailingFiles(int failAt, bool unnamedFiles = true) : _unnamedFiles(unnamedFiles) {
-        _faults.failAt = failAt;
-    }
-
-    int Open(const char* path, int flags, mode_t mode) override {
-        if (!_unnamedFiles && (flags & O_TMPFILE) == O_TMPFILE) {
-            errno = EOPNOTSUPP;
-            return -1;
-        }
-        return Injects("Open") ? -1 : PosixFiles::Open(path, flags, mode);
-    }
-    ssize_t Write(int fd, const void* data, size_t size) override {
-        return Injects("Write") ? -1 : PosixFiles::Write(fd, data, size);
-    }
-    int Ftruncate(int fd, off_t length) override {
-        return Injects("Ftruncate") ? -1 : PosixFiles::Ftruncate(fd, length);
-    }
-    int Fchown(int fd, uid_t owner, gid_t group) override {
-        return Injects("Fchown") ? -1 : PosixFiles::Fchown(fd, owner, group);
-    }
-    int Fchmod(int fd, mode_t mode) override { return Injects("Fchmod") ? -1 : PosixFiles::Fchmod(fd, mode); }
-    int Fsync(int fd) override { return Injects("Fsync") ? -1 : PosixFiles::Fsync(fd); }
-    int Close(int fd) override {
-        // A failed close still releases the descriptor, as on Linux.
-        const bool fails = Injects("Close");
-        const int result = PosixFiles::Close(fd);
-        if (fails) errno = EIO;
-        return fails ? -1 : result;
-    }
-    int Link(const char* from, const char* to, int flags) override {
-        return Injects("Link") ? -1 : PosixFiles::Link(from, to, flags);
-    }
-    int Rename(const char* from, const char* to) override {
-        return Injects("Rename") ? -1 : PosixFiles::Rename(from, to);
-    }
-    int Unlink(const char* path) override { return PosixFiles::Unlink(path); }  // cleaning up must not fail
-
-    bool Injected() const { return !_faults.failed.empty(); }
-
-private:
-    bool Injects(const char* call) {
-        if (!_faults.Fails(call)) return false;
-        errno = EIO;
-        return true;
-    }
-    support::CallFaults _faults;
-    bool _unnamedFiles;
-};
 
 // Writes at most a few bytes per call and is interrupted once.
 class DribblingFiles final : public PosixFiles {
@@ -145,33 +93,42 @@ TEST(ReplaceFile, ANewFileGetsTheModeTheUmaskLeaves) {
 }
 
 TEST(ReplaceFile, EveryFailingCallLeavesTheOldFileOrTheNewOneAndNoTemporary) {
-    enum class Target { Existing, Missing, DanglingLink };
+    enum class Target { Existing, Missing, DanglingLink, OthersFile };
     struct Case {
         const char* what;
         Target target;
         bool unnamedFiles;
         int failingCalls;  // each of them makes the save fail
+        std::string old;
     };
     const std::vector<Case> cases = {
         // Open the target and the new file, owner, mode, write, fsync, link, close, rename.
-        {"replacing", Target::Existing, true, 9},
-        {"replacing without unnamed files", Target::Existing, false, 8},  // no link
+        {"replacing", Target::Existing, true, 9, kOld},
+        {"replacing without unnamed files", Target::Existing, false, 8, kOld},  // no link
         // Open the target, the new file, write, fsync, link (or close) and close (or rename).
-        {"creating", Target::Missing, true, 6},
-        {"creating without unnamed files", Target::Missing, false, 6},
+        {"creating", Target::Missing, true, 6, kOld},
+        {"creating without unnamed files", Target::Missing, false, 6, kOld},
         // Open the link, open it creating the file it names, then as when replacing.
-        {"creating through a dangling link", Target::DanglingLink, true, 10},
+        {"creating through a dangling link", Target::DanglingLink, true, 10, kOld},
+        // Open the target and the new file (the new file's close does not
+        // count), reserve, write, set the length, fsync, close.
+        {"rewriting another user's file in place", Target::OthersFile, true, 7, kOld},
+        {"rewriting a longer file of another user in place", Target::OthersFile, true, 7, kOld + kOld + kOld},
     };
-    for (const auto& [what, target, unnamedFiles, failingCalls] : cases) {
+    for (const auto& [what, target, unnamedFiles, failingCalls, old] : cases) {
         SCOPED_TRACE(what);
+        const bool inPlace = target == Target::OthersFile;
+        // What a failure after the new text is written, and before the length is set, leaves.
+        const auto cut = kNew + old.substr(std::min(old.size(), kNew.size()));
         int failures = 0;
         for (int failAt = 1;; ++failAt) {
             SCOPED_TRACE("failing call " + std::to_string(failAt));
             const TemporaryFolder folder;
             const auto file = folder / "rader.txt";
-            if (target == Target::Existing) WriteFile(file, kOld);
+            if (target == Target::Existing || inPlace) WriteFile(file, old);
             if (target == Target::DanglingLink) std::filesystem::create_symlink("rader.txt", folder / "senaste.txt");
-            FailingFiles files(failAt, unnamedFiles);
+            FailingFiles files(failAt, unnamedFiles, inPlace);
+            files.faults.errors = {{"Fallocate", EOPNOTSUPP}, {"Write", ENOSPC}};
             const auto error = ReplaceFile(target == Target::DanglingLink ? folder / "senaste.txt" : file, kNew, files);
             if (!files.Injected()) {
                 EXPECT_FALSE(error);
@@ -179,15 +136,19 @@ TEST(ReplaceFile, EveryFailingCallLeavesTheOldFileOrTheNewOneAndNoTemporary) {
                 break;
             }
             failures += error ? 1 : 0;
-            const bool hasFile = target == Target::Existing || !error;
+            const bool hasFile = target == Target::Existing || inPlace || !error;
             std::vector<std::string> names;
             if (hasFile) names.push_back("rader.txt");
             if (target == Target::DanglingLink) names.push_back("senaste.txt");
             auto found = folder.Names();
             std::sort(found.begin(), found.end());
             EXPECT_EQ(found, names);
-            if (hasFile) {
-                EXPECT_EQ(ReadFile(file), error ? kOld : kNew);
+            const auto text = hasFile ? ReadFile(file) : "";
+            if (inPlace) {
+                EXPECT_TRUE(text == old || text == kNew || (text == cut && files.faults.failed.contains("Ftruncate 1")))
+                    << text;
+            } else if (hasFile) {
+                EXPECT_EQ(text, error ? old : kNew);
             }
         }
         EXPECT_EQ(failures, failingCalls);
@@ -263,15 +224,20 @@ TEST(ReplaceFile, AFolderNotEvenRootMayWriteIn) {
     EXPECT_FALSE(std::filesystem::exists("/proc/stenvik-rader.txt"));
 }
 
+// Root writes in any folder, so root's run saves as nobody.
 TEST(ReplaceFile, AFolderWithoutWritePermission) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes in any folder";
     const TemporaryFolder folder;
-    std::filesystem::create_directory(folder / "locked");
-    WriteFile(folder / "locked" / "rader.txt", kOld);
-    ::chmod((folder / "locked").c_str(), 0555);
-    PosixFiles files;
-    EXPECT_EQ(ReplaceFile(folder / "locked" / "rader.txt", kNew, files), std::errc::permission_denied);
-    EXPECT_EQ(ReadFile(folder / "locked" / "rader.txt"), kOld);
+    const auto locked = folder / "locked";
+    std::filesystem::create_directory(locked);
+    WriteFile(locked / "rader.txt", kOld);
+    for (const auto& path : {folder.path(), locked, locked / "rader.txt"}) ASSERT_TRUE(GiveToUnprivileged(path));
+    ::chmod(locked.c_str(), 0555);
+    EXPECT_EQ(Unprivileged([&] {
+                  PosixFiles files;
+                  return ReplaceFile(locked / "rader.txt", kNew, files).message();
+              }),
+              std::make_error_code(std::errc::permission_denied).message());
+    EXPECT_EQ(ReadFile(locked / "rader.txt"), kOld);
 }
 
 }  // namespace

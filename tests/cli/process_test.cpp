@@ -107,16 +107,18 @@ TEST(Process, StandardOutputByEveryNameKeepsTheShellsAppend) {
         {"/proc/self/fd/1", ">>"},
         {"/dev/stderr", "2>>"},
         {"/dev/fd/2", "2>>"},
+        {"link", ">>"},  // a link to /dev/stdout in the folder the run starts in
     };
     for (const auto& [name, redirection] : cases) {
         SCOPED_TRACE(name);
         const TemporaryFolder folder;
         const auto log = folder / "logg.txt";
         WriteFile(log, "old\n");
+        std::filesystem::create_symlink("/dev/stdout", folder / "link");
         struct stat before {};
         ::stat(log.c_str(), &before);
-        const auto command = Quoted(kCliProgram) + " rows --count 10 --seed 1 --output " + name + " " + redirection +
-                             Quoted(log.string());
+        const auto command = "cd " + Quoted(folder.path().string()) + " && " + Quoted(kCliProgram) +
+                             " rows --count 10 --seed 1 --output " + name + " " + redirection + Quoted(log.string());
         EXPECT_EQ(std::system(command.c_str()), 0);
         EXPECT_EQ(ReadFile(log), "old\n" + Invoke({"rows", "--count", "10", "--seed", "1", "--raw"}).out);
         struct stat after {};

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli_test_support.h"
+#include "unprivileged.h"
 
 namespace stenvik::cli::test {
 namespace {
@@ -422,19 +423,21 @@ TEST(Reading, AFileThatCannotBeReadIsExitOneWithTheReason) {
     const auto unreadable = [](const std::string& file, const std::string& reason) {
         return Case{file, "stenvik-cli: cannot read " + file + ": " + reason + "\n"};
     };
-    std::vector<Case> cases = {
+    const std::vector<Case> cases = {
         unreadable((folder / "rader.txt").string(), "No such file or directory"),
         unreadable(folder.path().string(), "Is a directory"),
         unreadable("/dev/zero", "File too large"),
+        unreadable(locked.string(), "Permission denied"),
     };
-    // Root reads any file.
-    if (::geteuid() != 0) cases.push_back(unreadable(locked.string(), "Permission denied"));
+    // Root reads any file, so root's run reads as nobody.
+    for (const auto& path : {folder.path(), locked}) ASSERT_TRUE(GiveToUnprivileged(path));
     for (const auto& [file, message] : cases) {
         SCOPED_TRACE(file);
-        const auto result = Invoke({"info", file});
-        EXPECT_EQ(result.code, 1);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, message);
+        const auto result = Unprivileged([&, file = file] {
+            const auto [code, out, err] = Invoke({"info", file});
+            return std::to_string(code).append(" [").append(out).append("] ").append(err);
+        });
+        EXPECT_EQ(result, "1 [] " + message);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "call_faults.h"
 
+#include <cerrno>
+
 namespace stenvik::support {
 
 bool CallFaults::Fails(std::string_view name) {
@@ -9,6 +11,11 @@ bool CallFaults::Fails(std::string_view name) {
     if (++_calls != failAt && !failing.contains(numbered)) return false;
     failed.insert(numbered);
     return true;
+}
+
+int CallFaults::ErrorOf(std::string_view name) const {
+    const auto chosen = errors.find(name);
+    return chosen == errors.end() ? EIO : chosen->second;
 }
 
 }  // namespace stenvik::support
