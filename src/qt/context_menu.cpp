@@ -5,13 +5,13 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <array>
 #include <string_view>
 
 #include "codepage.h"
 #include "rows_box_menu.h"
 #include "rows_text.h"
+#include "undoable_text.h"
 
 namespace stenvik::qt {
 
@@ -36,17 +36,6 @@ constexpr auto kStandardActions = std::to_array<StandardAction>({
 });
 
 bool IsToolkitItem(int id) { return id >= rc::menu::kCountAndCost; }
-
-// Through the edit's own editing, as one step, so that Undo brings the old
-// text back; setPlainText would clear the undo history instead.
-void ReplaceAll(QPlainTextEdit& box, const QString& text) {
-    QTextCursor cursor = box.textCursor();
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(text);
-    cursor.endEditBlock();
-    box.setTextCursor(cursor);
-}
 
 }  // namespace
 
@@ -120,7 +109,7 @@ void RowsBoxMenu::Act(int id) {
         }
         default: return;
     }
-    if (outcome.replacement) ReplaceAll(box, FromCp1252(*outcome.replacement));
+    if (outcome.replacement) ReplaceUndoably(box, FromCp1252(*outcome.replacement));
     if (outcome.message.empty()) return;
     const QString title = FromUtf8(rows_box::kTitle);
     if (outcome.error) {

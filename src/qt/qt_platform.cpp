@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextCursor>
 
 #include "dialog_manager.h"
 #include "rows_text.h"
+#include "undoable_text.h"
 
 namespace stenvik::qt {
 
@@ -46,8 +48,11 @@ void QtPlatform::SetText(ControlHandle control, std::string_view text) {
     QWidget* widget = WidgetOf(control);
     const QString shown = FromCp1252(text);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        // Undoable, as the player's own edits are; otherwise as a new text:
+        // unreported, and shown from its start.
         const QSignalBlocker noChangeCommand(edit);
-        edit->setPlainText(shown);
+        ReplaceUndoably(*edit, shown);
+        edit->moveCursor(QTextCursor::Start);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(shown);
     }

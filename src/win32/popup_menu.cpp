@@ -1,6 +1,5 @@
 #include "popup_menu.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include "rc.h"
 #include "result_dialog_table.h"
 #include "rows_box_menu.h"
+#include "undoable_text.h"
 #include "wide_text.h"
 
 namespace stenvik::win32 {
@@ -32,18 +32,6 @@ std::optional<Game> CheckedGame(HWND dialog) {
     return std::nullopt;
 }
 
-// Through the edit's own editing, so that "Ångra" brings the old text back,
-// which WM_SETTEXT would forget. EM_REPLACESEL keeps to the box's text
-// limit, which rows set by WM_SETTEXT already pass: it is raised for the
-// replacement and then put back.
-void Replace(HWND box, const std::string& text) {
-    const auto limit = static_cast<WPARAM>(::SendMessageA(box, EM_GETLIMITTEXT, 0, 0));
-    ::SendMessageA(box, EM_SETLIMITTEXT, std::max<WPARAM>(limit, text.size()), 0);
-    ::SendMessageA(box, EM_SETSEL, 0, -1);
-    ::SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-    ::SendMessageA(box, EM_SETLIMITTEXT, limit, 0);
-}
-
 // Keys typed while a window the menu opened was up are that window's, and
 // go with it. Closing a window can hold the program up: under Wine with no
 // window manager to answer, for two seconds. Keys still queued then would
@@ -56,7 +44,7 @@ void DropTypeAhead() {
 }
 
 void Show(HWND box, const rows_box::Outcome& outcome) {
-    if (outcome.replacement) Replace(box, *outcome.replacement);
+    if (outcome.replacement) ReplaceUndoably(box, *outcome.replacement);
     if (outcome.message.empty()) return;
     ::MessageBoxW(::GetParent(box), Widen(outcome.message, CP_UTF8).c_str(), Wide(rows_box::kTitle).c_str(),
                   MB_OK | (outcome.error ? MB_ICONWARNING : MB_ICONINFORMATION));

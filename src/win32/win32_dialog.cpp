@@ -1,13 +1,38 @@
 #include "win32_dialog.h"
 
+#include <commctrl.h>
+
 #include <cstdint>
 #include <string>
+
+#include "undoable_text.h"
 
 namespace stenvik::win32 {
 
 namespace {
 
 HWND Hwnd(ControlHandle control) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(control)); }
+
+LRESULT CALLBACK DropCommandsOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                DWORD_PTR control) {
+    if (message == WM_COMMAND && lParam == static_cast<LPARAM>(control)) return 0;
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// While the program edits a control, what the control reports of it stops
+// at the dialog: it would come back as a command, as the player's typing does.
+class Unreported {
+public:
+    Unreported(HWND dialog, HWND control) : _dialog(dialog) {
+        ::SetWindowSubclass(dialog, DropCommandsOf, 0, reinterpret_cast<DWORD_PTR>(control));
+    }
+    Unreported(const Unreported&) = delete;
+    Unreported& operator=(const Unreported&) = delete;
+    ~Unreported() { ::RemoveWindowSubclass(_dialog, DropCommandsOf, 0); }
+
+private:
+    HWND _dialog;
+};
 
 }  // namespace
 
@@ -32,9 +57,19 @@ void Win32Dialog::SetChecked(ControlHandle control, bool checked) {
 }
 
 void Win32Dialog::SetText(ControlHandle control, std::string_view text) {
-    // The window copies the text; it only needs the terminating zero.
-    const std::string terminated(text);
-    ::SendMessageA(Hwnd(control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+    const HWND window = Hwnd(control);
+    if ((::SendMessageA(window, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) == 0) {
+        // The window copies the text; it only needs the terminating zero.
+        const std::string terminated(text);
+        ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+        return;
+    }
+    // An edit, the rows box: "Ångra" brings back what the player had there.
+    // Otherwise as WM_SETTEXT: unreported, and shown from its start.
+    const Unreported quiet(_hwnd, window);
+    ReplaceUndoably(window, text);
+    ::SendMessageA(window, EM_SETSEL, 0, 0);
+    ::SendMessageA(window, EM_SCROLLCARET, 0, 0);
 }
 
 int Win32Dialog::TextLength(ControlHandle control) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -239,6 +240,34 @@ TEST(RowsBoxMenu, UndoBringsBackTheTextBeforeUploadRows) {
 
     Choose(program, rc::menu::kUndo);
     EXPECT_EQ(program.Rows(), generated);
+}
+
+// So do the program's own replacements; the new text is shown from its
+// start, as it always was.
+TEST(RowsBoxMenu, UndoBringsBackTheTextBeforeEachOfTheProgramsReplacements) {
+    const struct {
+        const char* what;
+        std::vector<int> clicks;
+    } cases[] = {
+        {"refusal", {rc::kSystem, rc::kHalfCovers[7], rc::kFullCovers[6], rc::SureBox(1, 0), rc::kGenerate}},
+        {"instructions", {rc::kInstructions}},
+        {"upload rows", {rc::kEnkelrader, rc::RowCountId(90), rc::kCompatible, rc::kGenerate}},
+    };
+    Program program;
+    QPlainTextEdit& box = *program.session.window.RowsBox();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Show(program, "egen rad");
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClick(&box, Qt::Key_2);
+        ASSERT_EQ(program.Rows(), "egen rad2");
+        for (const int id : c.clicks) Click(program, id);
+        EXPECT_GT(program.Rows().size(), 30u);
+        EXPECT_EQ(box.textCursor().position(), 0);
+        EXPECT_EQ(box.verticalScrollBar()->value(), 0);
+        Choose(program, rc::menu::kUndo);
+        EXPECT_EQ(program.Rows(), "egen rad2");
+    }
 }
 
 // A right click in the box, the menu key and Shift+F10 all open it; the popup is read

@@ -1,9 +1,11 @@
 // "GENERERA rader" and "Instruktioner" in the real window. The signs are
 // random (the program seeds from the clock), so the tests read the text
-// back and check its structure, its lengths, the sure signs and the covers.
+// back and check its structure, its lengths, the sure signs and the covers,
+// and that "Ångra" takes each replacement back.
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 #include "coupon_reader.h"
 #include "rc.h"
@@ -110,6 +112,34 @@ TEST_F(StenvikTest, InstructionsReplaceTheRows) {
     EXPECT_EQ(lines.back(), "Lycka till!");
     program.Click(rc::kInstructions);
     EXPECT_EQ(program.Rows(), text);
+}
+
+// "Ångra" brings back what the player had before each of the program's own
+// replacements; the new text is shown from its start, as it always was.
+TEST_F(StenvikTest, UndoBringsBackTheTextBeforeEachReplacement) {
+    const struct {
+        const char* what;
+        std::vector<int> clicks;
+    } cases[] = {
+        {"refusal", {rc::kSystem, rc::kHalfCovers[7], rc::kFullCovers[6], rc::SureBox(1, 0), rc::kGenerate}},
+        {"instructions", {rc::kInstructions}},
+        {"upload rows", {rc::kEnkelrader, rc::RowCountId(90), rc::kCompatible, rc::kGenerate}},
+    };
+    const HWND box = program.Control(rc::kRowsBox);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        program.SetRows("egen rad");
+        ::SendMessageA(box, EM_SETSEL, 8, 8);
+        program.PostKey(box, '2');
+        program.Flush();
+        ASSERT_EQ(program.Rows(), "egen rad2");
+        for (const int id : c.clicks) program.Click(id);
+        EXPECT_GT(program.Rows().size(), 30u);
+        EXPECT_EQ(::SendMessageA(box, EM_GETSEL, 0, 0), 0);
+        EXPECT_EQ(::SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+        ::SendMessageA(box, WM_UNDO, 0, 0);
+        EXPECT_EQ(program.Rows(), "egen rad2");
+    }
 }
 
 }  // namespace
