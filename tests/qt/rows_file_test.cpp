@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <array>
 #include <chrono>
 #include <csignal>
 #include <future>
@@ -202,35 +201,17 @@ TEST(RowsFile, WhatIsNoRegularFileIsRefusedAtOnce) {
     const QTemporaryDir folder;
     const QByteArray fifo = QFile::encodeName(folder.filePath(QStringLiteral("rader.fifo")));
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    struct Case {
-        const char* what;
-        QByteArray target;
-        bool reader;  // a reader waits on the pipe
-    };
-    const std::vector<Case> cases = {
-        {"a pipe without a reader", fifo, false},
-        {"a pipe with a reader", fifo, true},
-        {"a device", "/dev/null", false},
-    };
-    for (const auto& [what, target, reader] : cases) {
-        SCOPED_TRACE(what);
-        const int waiting = reader ? ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
-        auto saving = std::async(std::launch::async, [&, target = target] {
-            return SaveRowsFile(QFile::decodeName(target), QStringLiteral("1 X 2"));
-        });
-        int released = -1;
+    for (const QByteArray& target : {fifo, QByteArray("/dev/null")}) {
+        SCOPED_TRACE(target.toStdString());
+        auto saving = std::async(std::launch::async,
+                                 [&] { return SaveRowsFile(QFile::decodeName(target), QStringLiteral("1 X 2")); });
         if (saving.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
             ADD_FAILURE() << "the save waits";
-            released = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            saving.wait();
+            ::close(reader);
         }
         EXPECT_FALSE(saving.get());
-        std::array<char, 8> received{};
-        if (reader) {
-            EXPECT_LE(::read(waiting, received.data(), received.size()), 0);
-        }
-        for (const int fd : {waiting, released}) {
-            if (fd >= 0) ::close(fd);
-        }
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("rader.fifo")});
