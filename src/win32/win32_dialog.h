@@ -1,7 +1,8 @@
 #pragma once
 // The control operations of the core over a real dialog window: each one is
 // a single Win32 call on the control's window, whose handle is the
-// ControlHandle. A missing control is the null window, on which Windows
+// ControlHandle, but for an edit's text, which goes in as an edit that
+// "Ångra" takes back. A missing control is the null window, on which Windows
 // itself does nothing (and SetFocus(nullptr) clears the focus), exactly as
 // the core expects of ControlHandle::none.
 
