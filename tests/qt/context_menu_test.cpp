@@ -15,6 +15,7 @@
 
 #include "codepage.h"
 #include "coupon_reader.h"
+#include "own_replacements.h"
 #include "qt_test_support.h"
 #include "rc.h"
 #include "rows_box_menu.h"
@@ -245,17 +246,9 @@ TEST(RowsBoxMenu, UndoBringsBackTheTextBeforeUploadRows) {
 // So do the program's own replacements; the new text is shown from its
 // start, as it always was.
 TEST(RowsBoxMenu, UndoBringsBackTheTextBeforeEachOfTheProgramsReplacements) {
-    const struct {
-        const char* what;
-        std::vector<int> clicks;
-    } cases[] = {
-        {"refusal", {rc::kSystem, rc::kHalfCovers[7], rc::kFullCovers[6], rc::SureBox(1, 0), rc::kGenerate}},
-        {"instructions", {rc::kInstructions}},
-        {"upload rows", {rc::kEnkelrader, rc::RowCountId(90), rc::kCompatible, rc::kGenerate}},
-    };
     Program program;
     QPlainTextEdit& box = *program.session.window.RowsBox();
-    for (const auto& c : cases) {
+    for (const auto& c : support::kOwnReplacements) {
         SCOPED_TRACE(c.what);
         Show(program, "egen rad");
         box.moveCursor(QTextCursor::End);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "coupon_reader.h"
+#include "own_replacements.h"
 #include "rc.h"
 #include "stenvik_test.h"
 
@@ -117,16 +118,8 @@ TEST_F(StenvikTest, InstructionsReplaceTheRows) {
 // "Ångra" brings back what the player had before each of the program's own
 // replacements; the new text is shown from its start, as it always was.
 TEST_F(StenvikTest, UndoBringsBackTheTextBeforeEachReplacement) {
-    const struct {
-        const char* what;
-        std::vector<int> clicks;
-    } cases[] = {
-        {"refusal", {rc::kSystem, rc::kHalfCovers[7], rc::kFullCovers[6], rc::SureBox(1, 0), rc::kGenerate}},
-        {"instructions", {rc::kInstructions}},
-        {"upload rows", {rc::kEnkelrader, rc::RowCountId(90), rc::kCompatible, rc::kGenerate}},
-    };
     const HWND box = program.Control(rc::kRowsBox);
-    for (const auto& c : cases) {
+    for (const auto& c : support::kOwnReplacements) {
         SCOPED_TRACE(c.what);
         program.SetRows("egen rad");
         ::SendMessageA(box, EM_SETSEL, 8, 8);
