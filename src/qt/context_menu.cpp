@@ -11,7 +11,6 @@
 #include "codepage.h"
 #include "rows_box_menu.h"
 #include "rows_text.h"
-#include "undoable_text.h"
 
 namespace stenvik::qt {
 

@@ -7,7 +7,6 @@
 
 #include "dialog_manager.h"
 #include "rows_text.h"
-#include "undoable_text.h"
 
 namespace stenvik::qt {
 

@@ -1,6 +1,8 @@
 #include "rows_text.h"
 
 #include <QList>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include "codepage.h"
 #include "line_breaks.h"
@@ -36,6 +38,15 @@ std::string ToUtf8(const QString& rawText) { return WithPlainBreaks(rawText).toS
 int Cp1252Length(const QString& rawText) {
     const QString text = WithPlainBreaks(rawText);
     return static_cast<int>(text.toUcs4().size() + text.count(QLatin1Char('\n')));
+}
+
+void ReplaceUndoably(QPlainTextEdit& box, const QString& text) {
+    QTextCursor cursor = box.textCursor();
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    box.setTextCursor(cursor);
 }
 
 }  // namespace stenvik::qt

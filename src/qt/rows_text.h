@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+class QPlainTextEdit;
+
 namespace stenvik::qt {
 
 // Windows-1252 with "\r\n" breaks, as the box shows it.
@@ -26,5 +28,10 @@ std::string ToUtf8(const QString& rawText);
 // line break; a character the code page lacks counts as the one "?" Windows
 // would put in its place.
 int Cp1252Length(const QString& rawText);
+
+// The box's whole text replaced as one edit of the player's would: in one
+// step that Undo takes back (setPlainText would clear the undo history), the
+// box reporting the change, the caret after the new text.
+void ReplaceUndoably(QPlainTextEdit& box, const QString& text);
 
 }  // namespace stenvik::qt
