@@ -11,9 +11,9 @@
 #include <memory>
 #include <string_view>
 
-#include "dialog_font.h"
-#include "qt_session.h"
-#include "user_prompts.h"
+#include "qt/dialog_font.h"
+#include "qt/qt_session.h"
+#include "qt/user_prompts.h"
 
 namespace {
 

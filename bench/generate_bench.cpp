@@ -14,8 +14,8 @@
 #include <string>
 #include <utility>
 
-#include "coupon_tools.h"
-#include "press_floor.h"
+#include "bench/press_floor.h"
+#include "core/coupon_tools.h"
 
 namespace stenvik::bench {
 namespace {

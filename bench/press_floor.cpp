@@ -1,4 +1,4 @@
-#include "press_floor.h"
+#include "bench/press_floor.h"
 
 namespace stenvik::bench {
 

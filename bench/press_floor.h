@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "memory_dialog.h"
-#include "memory_session.h"
-#include "scripted_user.h"
+#include "memory/memory_dialog.h"
+#include "memory/memory_session.h"
+#include "memory/scripted_user.h"
 
 namespace stenvik::bench {
 

@@ -13,13 +13,13 @@
 #include <span>
 #include <string>
 
-#include "codepage.h"
-#include "events.h"
-#include "instructions.h"
-#include "memory_session.h"
-#include "rows_text_check.h"
-#include "selection_check.h"
-#include "sign_model.h"
+#include "core/codepage.h"
+#include "core/instructions.h"
+#include "fuzz/events.h"
+#include "fuzz/rows_text_check.h"
+#include "fuzz/selection_check.h"
+#include "fuzz/sign_model.h"
+#include "memory/memory_session.h"
 
 namespace stenvik::fuzz {
 

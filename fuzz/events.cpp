@@ -1,4 +1,4 @@
-#include "events.h"
+#include "fuzz/events.h"
 
 #include <array>
 #include <limits>

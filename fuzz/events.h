@@ -20,7 +20,7 @@
 #include <span>
 #include <string>
 
-#include "program_state.h"
+#include "core/program_state.h"
 
 namespace stenvik::fuzz {
 

@@ -1,9 +1,9 @@
-#include "rows_text_check.h"
+#include "fuzz/rows_text_check.h"
 
 #include <algorithm>
 
-#include "coupon_reader.h"
-#include "coupon_text.h"
+#include "core/coupon_text.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik::fuzz {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "memory_session.h"
+#include "memory/memory_session.h"
 
 namespace stenvik::fuzz {
 

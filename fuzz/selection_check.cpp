@@ -1,4 +1,4 @@
-#include "selection_check.h"
+#include "fuzz/selection_check.h"
 
 #include <algorithm>
 #include <array>

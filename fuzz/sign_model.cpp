@@ -1,8 +1,8 @@
-#include "sign_model.h"
+#include "fuzz/sign_model.h"
 
 #include <algorithm>
 
-#include "coupon_reader.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik::fuzz {
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "randomc.h"
-#include "rows_text_check.h"
+#include "core/randomc.h"
+#include "fuzz/rows_text_check.h"
 
 namespace stenvik::fuzz {
 

@@ -1,4 +1,4 @@
-#include "arguments.h"
+#include "cli/arguments.h"
 
 #include <CLI/CLI.hpp>
 
@@ -9,10 +9,10 @@
 #include <limits>
 #include <set>
 
-#include "codepage.h"
-#include "random_bits.h"
-#include "rc.h"
-#include "version.h"
+#include "cli/version.h"
+#include "core/codepage.h"
+#include "core/rc.h"
+#include "posix/random_bits.h"
 
 namespace stenvik::cli {
 

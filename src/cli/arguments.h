@@ -15,9 +15,9 @@
 #include <variant>
 #include <vector>
 
-#include "coupon_tools.h"
-#include "program_state.h"
-#include "scripted_user.h"
+#include "core/coupon_tools.h"
+#include "core/program_state.h"
+#include "memory/scripted_user.h"
 
 namespace stenvik::cli {
 

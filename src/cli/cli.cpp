@@ -1,17 +1,17 @@
-#include "cli.h"
+#include "cli/cli.h"
 
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <variant>
 
-#include "arguments.h"
-#include "codepage.h"
-#include "line_breaks.h"
-#include "memory_session.h"
-#include "scripted_user.h"
-#include "state_json.h"
-#include "toolkit.h"
+#include "cli/arguments.h"
+#include "cli/state_json.h"
+#include "cli/toolkit.h"
+#include "core/codepage.h"
+#include "core/line_breaks.h"
+#include "memory/memory_session.h"
+#include "memory/scripted_user.h"
 
 namespace stenvik::cli {
 

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <span>
 
-#include "atomic_file.h"
+#include "posix/atomic_file.h"
 
 namespace stenvik::cli {
 

@@ -3,8 +3,8 @@
 #include <exception>
 #include <iostream>
 
-#include "arguments.h"
-#include "cli.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
 
 int main(int argc, char** argv) {
     try {

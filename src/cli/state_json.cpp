@@ -1,11 +1,11 @@
-#include "state_json.h"
+#include "cli/state_json.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <vector>
 
-#include "codepage.h"
+#include "core/codepage.h"
 
 namespace stenvik::cli {
 

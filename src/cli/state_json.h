@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "memory_session.h"
+#include "memory/memory_session.h"
 
 namespace stenvik::cli {
 

@@ -1,4 +1,4 @@
-#include "toolkit.h"
+#include "cli/toolkit.h"
 
 #include <nlohmann/json.hpp>
 
@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "coupon_text.h"
-#include "read_file.h"
+#include "core/coupon_text.h"
+#include "posix/read_file.h"
 
 namespace stenvik::cli {
 

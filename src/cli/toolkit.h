@@ -7,8 +7,8 @@
 #include <string_view>
 #include <variant>
 
-#include "arguments.h"
-#include "posix_files.h"
+#include "cli/arguments.h"
+#include "posix/posix_files.h"
 
 namespace stenvik::cli {
 

@@ -1,4 +1,4 @@
-#include "codepage.h"
+#include "core/codepage.h"
 
 namespace stenvik {
 

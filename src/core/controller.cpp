@@ -1,9 +1,9 @@
-#include "controller.h"
+#include "core/controller.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "instructions.h"
+#include "core/instructions.h"
 
 namespace stenvik {
 

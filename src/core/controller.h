@@ -8,11 +8,11 @@
 #include <span>
 #include <string_view>
 
-#include "controls.h"
-#include "coupon_text.h"
-#include "program_state.h"
-#include "rc.h"
-#include "save_dialog.h"
+#include "core/controls.h"
+#include "core/coupon_text.h"
+#include "core/program_state.h"
+#include "core/rc.h"
+#include "core/save_dialog.h"
 
 namespace stenvik {
 

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "platform.h"
+#include "core/platform.h"
 
 namespace stenvik {
 

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "rc.h"
+#include "core/rc.h"
 
 namespace stenvik {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "codepage.h"
-#include "coupon.h"
-#include "coupon_text.h"
+#include "core/codepage.h"
+#include "core/coupon.h"
+#include "core/coupon_text.h"
 
 namespace stenvik::coupon {
 

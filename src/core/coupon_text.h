@@ -5,8 +5,8 @@
 #include <array>
 #include <string_view>
 
-#include "codepage.h"
-#include "fixed_text.h"
+#include "core/codepage.h"
+#include "core/fixed_text.h"
 
 namespace stenvik::coupon {
 

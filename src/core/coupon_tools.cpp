@@ -2,13 +2,13 @@
 // products over the matches. Only the upload text visits its rows, and it
 // rewrites just the matches that change from one row to the next.
 
-#include "coupon_tools.h"
+#include "core/coupon_tools.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "codepage.h"
-#include "coupon_text.h"
+#include "core/codepage.h"
+#include "core/coupon_text.h"
 
 namespace stenvik::coupon {
 namespace {

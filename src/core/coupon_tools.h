@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "coupon.h"
+#include "core/coupon.h"
 
 namespace stenvik::coupon {
 

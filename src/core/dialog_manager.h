@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "dialog_table.h"
-#include "platform.h"
+#include "core/dialog_table.h"
+#include "core/platform.h"
 
 namespace stenvik::dialog {
 

@@ -1,6 +1,6 @@
-#include "dialog_table.h"
+#include "core/dialog_table.h"
 
-#include "codepage.h"
+#include "core/codepage.h"
 
 namespace stenvik::dialog {
 

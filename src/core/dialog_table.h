@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "rc.h"
+#include "core/rc.h"
 
 namespace stenvik::dialog {
 

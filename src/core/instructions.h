@@ -1,8 +1,8 @@
 #pragma once
 // The help text that "Instruktioner" puts into the rows box.
 
-#include "codepage.h"
-#include "dialog_table.h"
+#include "core/codepage.h"
+#include "core/dialog_table.h"
 
 namespace stenvik {
 

@@ -1,4 +1,4 @@
-#include "line_breaks.h"
+#include "core/line_breaks.h"
 
 namespace stenvik {
 

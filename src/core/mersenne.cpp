@@ -1,4 +1,4 @@
-#include "randomc.h"
+#include "core/randomc.h"
 
 #include <bit>
 

@@ -8,8 +8,8 @@
 #include <ctime>
 #include <optional>
 
-#include "randomc.h"
-#include "rc.h"
+#include "core/randomc.h"
+#include "core/rc.h"
 
 namespace stenvik {
 

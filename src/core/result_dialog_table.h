@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialog_table.h"
-#include "rows_box_menu.h"
+#include "core/dialog_table.h"
+#include "core/rows_box_menu.h"
 
 namespace stenvik::dialog::result {
 

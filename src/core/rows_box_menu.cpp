@@ -1,12 +1,12 @@
-#include "rows_box_menu.h"
+#include "core/rows_box_menu.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <variant>
 
-#include "codepage.h"
-#include "coupon_text.h"
-#include "coupon_tools.h"
+#include "core/codepage.h"
+#include "core/coupon_text.h"
+#include "core/coupon_tools.h"
 
 namespace stenvik::rows_box {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "coupon.h"
-#include "rc.h"
+#include "core/coupon.h"
+#include "core/rc.h"
 
 namespace stenvik::rows_box {
 

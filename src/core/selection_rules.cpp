@@ -3,7 +3,7 @@
 
 #include <charconv>
 
-#include "controller.h"
+#include "core/controller.h"
 
 namespace stenvik {
 

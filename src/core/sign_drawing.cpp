@@ -3,7 +3,7 @@
 // gave any, or else by the statistical or the classic method. The boxes are
 // read at the moment of use, and every drawn value is kept in `ir`.
 
-#include "controller.h"
+#include "core/controller.h"
 
 namespace stenvik {
 

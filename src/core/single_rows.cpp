@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "controller.h"
+#include "core/controller.h"
 
 namespace stenvik {
 

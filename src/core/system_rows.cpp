@@ -1,7 +1,7 @@
 // The system step of "GENERERA rader": one coupon whose matches carry a single
 // sign, a half cover or a full cover, in the counts the user chose.
 
-#include "controller.h"
+#include "core/controller.h"
 
 namespace stenvik {
 

@@ -1,4 +1,4 @@
-#include "memory_dialog.h"
+#include "memory/memory_dialog.h"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 #include <limits>
 #include <utility>
 
-#include "codepage.h"
-#include "coupon_text.h"
-#include "dialog_manager.h"
-#include "rc.h"
+#include "core/codepage.h"
+#include "core/coupon_text.h"
+#include "core/dialog_manager.h"
+#include "core/rc.h"
 
 namespace stenvik {
 

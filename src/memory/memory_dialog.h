@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialog_table.h"
-#include "platform.h"
+#include "core/dialog_table.h"
+#include "core/platform.h"
 
 namespace stenvik {
 

@@ -1,4 +1,4 @@
-#include "memory_session.h"
+#include "memory/memory_session.h"
 
 namespace stenvik {
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "controller.h"
-#include "memory_dialog.h"
+#include "core/controller.h"
+#include "memory/memory_dialog.h"
 
 namespace stenvik {
 

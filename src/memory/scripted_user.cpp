@@ -1,8 +1,8 @@
-#include "scripted_user.h"
+#include "memory/scripted_user.h"
 
 #include <cstddef>
 
-#include "rc.h"
+#include "core/rc.h"
 
 namespace stenvik {
 

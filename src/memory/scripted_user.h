@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "coupon.h"
-#include "memory_session.h"
+#include "core/coupon.h"
+#include "memory/memory_session.h"
 
 namespace stenvik {
 

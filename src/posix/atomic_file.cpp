@@ -1,4 +1,4 @@
-#include "atomic_file.h"
+#include "posix/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -6,11 +6,11 @@
 
 #include <cerrno>
 
-#include "descriptor.h"
-#include "file_names.h"
-#include "new_file.h"
-#include "signals_held.h"
-#include "write_all.h"
+#include "posix/descriptor.h"
+#include "posix/file_names.h"
+#include "posix/new_file.h"
+#include "posix/signals_held.h"
+#include "posix/write_all.h"
 
 namespace stenvik::posix {
 

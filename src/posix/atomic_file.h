@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "posix_files.h"
+#include "posix/posix_files.h"
 
 namespace stenvik::posix {
 

@@ -6,7 +6,7 @@
 #include <system_error>
 #include <utility>
 
-#include "posix_files.h"
+#include "posix/posix_files.h"
 
 namespace stenvik::posix {
 

@@ -1,4 +1,4 @@
-#include "file_names.h"
+#include "posix/file_names.h"
 
 #include <limits.h>
 #include <stdlib.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "descriptor.h"
+#include "posix/descriptor.h"
 
 namespace stenvik::posix {
 

@@ -1,4 +1,4 @@
-#include "new_file.h"
+#include "posix/new_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -9,8 +9,8 @@
 #include <string_view>
 #include <utility>
 
-#include "descriptor.h"
-#include "random_bits.h"
+#include "posix/descriptor.h"
+#include "posix/random_bits.h"
 
 namespace stenvik::posix {
 

@@ -12,7 +12,7 @@
 #include <optional>
 #include <system_error>
 
-#include "posix_files.h"
+#include "posix/posix_files.h"
 
 namespace stenvik::posix {
 

@@ -1,4 +1,4 @@
-#include "posix_files.h"
+#include "posix/posix_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

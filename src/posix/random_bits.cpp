@@ -1,4 +1,4 @@
-#include "random_bits.h"
+#include "posix/random_bits.h"
 
 #include <unistd.h>
 

@@ -1,11 +1,11 @@
-#include "read_file.h"
+#include "posix/read_file.h"
 
 #include <fcntl.h>
 
 #include <array>
 #include <cerrno>
 
-#include "descriptor.h"
+#include "posix/descriptor.h"
 
 namespace stenvik::posix {
 

@@ -7,7 +7,7 @@
 #include <system_error>
 #include <variant>
 
-#include "posix_files.h"
+#include "posix/posix_files.h"
 
 namespace stenvik::posix {
 

@@ -1,4 +1,4 @@
-#include "signals_held.h"
+#include "posix/signals_held.h"
 
 #include <pthread.h>
 

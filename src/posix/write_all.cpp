@@ -1,8 +1,8 @@
-#include "write_all.h"
+#include "posix/write_all.h"
 
 #include <cerrno>
 
-#include "descriptor.h"
+#include "posix/descriptor.h"
 
 namespace stenvik::posix {
 

@@ -1,9 +1,9 @@
-#include "command_line.h"
+#include "qt/command_line.h"
 
 #include <algorithm>
 #include <array>
 
-#include "version.h"
+#include "qt/version.h"
 
 namespace stenvik::qt {
 

@@ -1,4 +1,4 @@
-#include "context_menu.h"
+#include "qt/context_menu.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
@@ -8,9 +8,9 @@
 #include <array>
 #include <string_view>
 
-#include "codepage.h"
-#include "rows_box_menu.h"
-#include "rows_text.h"
+#include "core/codepage.h"
+#include "core/rows_box_menu.h"
+#include "qt/rows_text.h"
 
 namespace stenvik::qt {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "coupon.h"
-#include "dialog_window.h"
-#include "user_prompts.h"
+#include "core/coupon.h"
+#include "qt/dialog_window.h"
+#include "qt/user_prompts.h"
 
 class QMenu;
 

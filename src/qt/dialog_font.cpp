@@ -1,12 +1,12 @@
-#include "dialog_font.h"
+#include "qt/dialog_font.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QString>
 
-#include "codepage.h"
-#include "dialog_table.h"
+#include "core/codepage.h"
+#include "core/dialog_table.h"
 
 namespace stenvik::qt {
 

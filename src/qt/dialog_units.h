@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "dialog_table.h"
+#include "core/dialog_table.h"
 
 namespace stenvik::qt {
 

@@ -1,4 +1,4 @@
-#include "dialog_window.h"
+#include "qt/dialog_window.h"
 
 #include <algorithm>
 #include <optional>
@@ -15,9 +15,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "codepage.h"
-#include "controls.h"
-#include "dialog_manager.h"
+#include "core/codepage.h"
+#include "core/controls.h"
+#include "core/dialog_manager.h"
 
 namespace stenvik::qt {
 

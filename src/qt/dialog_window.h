@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
-#include "dialog_table.h"
-#include "dialog_units.h"
+#include "core/dialog_table.h"
+#include "qt/dialog_units.h"
 
 class QKeyEvent;
 class QPlainTextEdit;

@@ -6,12 +6,12 @@
 #include <optional>
 #include <span>
 
-#include "command_line.h"
-#include "dialog_font.h"
-#include "qt_session.h"
-#include "startup_messages.h"
-#include "swedish.h"
-#include "user_prompts.h"
+#include "qt/command_line.h"
+#include "qt/dialog_font.h"
+#include "qt/qt_session.h"
+#include "qt/startup_messages.h"
+#include "qt/swedish.h"
+#include "qt/user_prompts.h"
 
 namespace {
 

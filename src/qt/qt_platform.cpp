@@ -1,12 +1,12 @@
-#include "qt_platform.h"
+#include "qt/qt_platform.h"
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextCursor>
 
-#include "dialog_manager.h"
-#include "rows_text.h"
+#include "core/dialog_manager.h"
+#include "qt/rows_text.h"
 
 namespace stenvik::qt {
 

@@ -3,8 +3,8 @@
 // DialogWindow, by the dialog manager's handles. Nothing done here is
 // reported as a command.
 
-#include "dialog_window.h"
-#include "platform.h"
+#include "core/platform.h"
+#include "qt/dialog_window.h"
 
 namespace stenvik::qt {
 

@@ -1,8 +1,8 @@
-#include "qt_save_dialog.h"
+#include "qt/qt_save_dialog.h"
 
 #include <QPlainTextEdit>
 
-#include "rows_file.h"
+#include "qt/rows_file.h"
 
 namespace stenvik::qt {
 

@@ -2,9 +2,9 @@
 // "SPARA raderna" in the Qt program: ask for a file name, save the rows
 // box's text there, and tell the user when that failed.
 
-#include "dialog_window.h"
-#include "save_dialog.h"
-#include "user_prompts.h"
+#include "core/save_dialog.h"
+#include "qt/dialog_window.h"
+#include "qt/user_prompts.h"
 
 namespace stenvik::qt {
 

@@ -1,4 +1,4 @@
-#include "qt_session.h"
+#include "qt/qt_session.h"
 
 #include <QApplication>
 

@@ -5,13 +5,13 @@
 #include <functional>
 #include <memory>
 
-#include "context_menu.h"
-#include "controller.h"
-#include "dialog_window.h"
-#include "program_state.h"
-#include "qt_platform.h"
-#include "qt_save_dialog.h"
-#include "user_prompts.h"
+#include "core/controller.h"
+#include "core/program_state.h"
+#include "qt/context_menu.h"
+#include "qt/dialog_window.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_save_dialog.h"
+#include "qt/user_prompts.h"
 
 namespace stenvik::qt {
 

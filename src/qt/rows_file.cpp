@@ -1,11 +1,11 @@
-#include "rows_file.h"
+#include "qt/rows_file.h"
 
 #include <QFile>
 
 #include <filesystem>
 
-#include "atomic_file.h"
-#include "rows_text.h"
+#include "posix/atomic_file.h"
+#include "qt/rows_text.h"
 
 namespace stenvik::qt {
 

@@ -1,11 +1,11 @@
-#include "rows_text.h"
+#include "qt/rows_text.h"
 
 #include <QList>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-#include "codepage.h"
-#include "line_breaks.h"
+#include "core/codepage.h"
+#include "core/line_breaks.h"
 
 namespace stenvik::qt {
 

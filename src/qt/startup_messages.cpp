@@ -1,4 +1,4 @@
-#include "startup_messages.h"
+#include "qt/startup_messages.h"
 
 #include <algorithm>
 #include <cstdio>

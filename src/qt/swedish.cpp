@@ -1,4 +1,4 @@
-#include "swedish.h"
+#include "qt/swedish.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

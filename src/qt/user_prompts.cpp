@@ -1,4 +1,4 @@
-#include "user_prompts.h"
+#include "qt/user_prompts.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,10 +1,10 @@
-#include "dialog_proc.h"
+#include "win32/dialog_proc.h"
 
 #include <memory>
 
-#include "dialog_session.h"
-#include "tab_order.h"
-#include "win_exception.h"
+#include "win32/dialog_session.h"
+#include "win32/tab_order.h"
+#include "win32/win_exception.h"
 
 namespace stenvik::win32 {
 

@@ -1,10 +1,10 @@
-#include "dialog_session.h"
+#include "win32/dialog_session.h"
 
 #include <commctrl.h>
 
-#include "instance.h"
-#include "popup_menu.h"
-#include "rc.h"
+#include "core/rc.h"
+#include "win32/instance.h"
+#include "win32/popup_menu.h"
 
 namespace stenvik::win32 {
 

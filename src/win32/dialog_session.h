@@ -4,10 +4,10 @@
 
 #include <windows.h>
 
-#include "controller.h"
-#include "file_dialog.h"
-#include "program_state.h"
-#include "win32_dialog.h"
+#include "core/controller.h"
+#include "core/program_state.h"
+#include "win32/file_dialog.h"
+#include "win32/win32_dialog.h"
 
 namespace stenvik::win32 {
 

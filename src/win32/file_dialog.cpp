@@ -1,12 +1,12 @@
-#include "file_dialog.h"
+#include "win32/file_dialog.h"
 
 #include <commdlg.h>
 
 #include <new>
 #include <string>
 
-#include "rc.h"
-#include "text_file.h"
+#include "core/rc.h"
+#include "win32/text_file.h"
 
 namespace stenvik::win32 {
 

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "file_system.h"
-#include "save_dialog.h"
+#include "core/save_dialog.h"
+#include "win32/file_system.h"
 
 namespace stenvik::win32 {
 

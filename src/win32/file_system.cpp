@@ -1,8 +1,8 @@
-#include "file_system.h"
+#include "win32/file_system.h"
 
 #include <string_view>
 
-#include "wide_text.h"
+#include "win32/wide_text.h"
 
 namespace stenvik::win32 {
 

@@ -4,10 +4,10 @@
 
 #include <commctrl.h>
 
-#include "dialog_proc.h"
-#include "instance.h"
-#include "program_state.h"
-#include "rc.h"
+#include "core/program_state.h"
+#include "core/rc.h"
+#include "win32/dialog_proc.h"
+#include "win32/instance.h"
 
 using namespace stenvik;
 

@@ -1,16 +1,16 @@
-#include "popup_menu.h"
+#include "win32/popup_menu.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "codepage.h"
-#include "instance.h"
-#include "rc.h"
-#include "result_dialog_table.h"
-#include "rows_box_menu.h"
-#include "undoable_text.h"
-#include "wide_text.h"
+#include "core/codepage.h"
+#include "core/rc.h"
+#include "core/result_dialog_table.h"
+#include "core/rows_box_menu.h"
+#include "win32/instance.h"
+#include "win32/undoable_text.h"
+#include "win32/wide_text.h"
 
 namespace stenvik::win32 {
 

@@ -1,4 +1,4 @@
-#include "sibling_name.h"
+#include "win32/sibling_name.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "tab_order.h"
+#include "win32/tab_order.h"
 
-#include "dialog_manager.h"
+#include "core/dialog_manager.h"
 
 namespace stenvik::win32 {
 

@@ -1,8 +1,8 @@
-#include "text_file.h"
+#include "win32/text_file.h"
 
 #include <utility>
 
-#include "sibling_name.h"
+#include "win32/sibling_name.h"
 
 namespace stenvik::win32 {
 

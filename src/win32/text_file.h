@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "file_system.h"
+#include "win32/file_system.h"
 
 namespace stenvik::win32 {
 

@@ -1,4 +1,4 @@
-#include "undoable_text.h"
+#include "win32/undoable_text.h"
 
 #include <algorithm>
 #include <string>

@@ -1,11 +1,11 @@
-#include "win32_dialog.h"
+#include "win32/win32_dialog.h"
 
 #include <commctrl.h>
 
 #include <cstdint>
 #include <string>
 
-#include "undoable_text.h"
+#include "win32/undoable_text.h"
 
 namespace stenvik::win32 {
 

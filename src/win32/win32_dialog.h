@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "platform.h"
+#include "core/platform.h"
 
 namespace stenvik::win32 {
 

@@ -1,4 +1,4 @@
-#include "win_exception.h"
+#include "win32/win_exception.h"
 
 namespace stenvik::win32 {
 

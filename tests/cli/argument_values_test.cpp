@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "arguments.h"
-#include "cli.h"
-#include "scripted_user.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "memory/scripted_user.h"
 
 namespace stenvik::cli {
 namespace {

@@ -18,9 +18,9 @@
 #include <system_error>
 #include <vector>
 
-#include "atomic_file.h"
-#include "cli_test_support.h"
-#include "unprivileged.h"
+#include "posix/atomic_file.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/cli/unprivileged.h"
 
 namespace stenvik::cli::test {
 using posix::PosixFiles;

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "atomic_file.h"
-#include "cli_test_support.h"
-#include "failing_files.h"
-#include "unprivileged.h"
+#include "posix/atomic_file.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/cli/failing_files.h"
+#include "tests/cli/unprivileged.h"
 
 namespace stenvik::cli::test {
 using posix::PosixFiles;

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
-#include "coupon_reader.h"
-#include "test_paths.h"
+#include "cli/cli.h"
+#include "tests/cli/test_paths.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik::cli::test {
 

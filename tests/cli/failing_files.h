@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "call_faults.h"
-#include "posix_files.h"
+#include "posix/posix_files.h"
+#include "tests/support/call_faults.h"
 
 namespace stenvik::cli::test {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_test_support.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace stenvik::cli::test {
 namespace {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_test_support.h"
-#include "random_bits.h"
+#include "posix/random_bits.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace stenvik::cli::test {
 namespace {

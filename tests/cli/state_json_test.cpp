@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "cli_test_support.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace stenvik::cli::test {
 namespace {

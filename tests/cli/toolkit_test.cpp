@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_test_support.h"
-#include "unprivileged.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/cli/unprivileged.h"
 
 namespace stenvik::cli::test {
 namespace {

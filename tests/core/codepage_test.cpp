@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "codepage.h"
+#include "core/codepage.h"
 
 namespace stenvik {
 namespace {

@@ -6,11 +6,11 @@
 #include <functional>
 #include <ostream>
 
-#include "coupon.h"
-#include "coupon_reader.h"
-#include "coupon_text.h"
-#include "rows_box_menu.h"
-#include "scripted_user.h"
+#include "core/coupon.h"
+#include "core/coupon_text.h"
+#include "core/rows_box_menu.h"
+#include "memory/scripted_user.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik::coupon {
 

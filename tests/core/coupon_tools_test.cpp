@@ -1,14 +1,14 @@
 // A coupon's count, repeats, upload text and check: known answers written out
 // by hand, and systems checked against a count over their expanded rows.
 
-#include "coupon_tools.h"
+#include "core/coupon_tools.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <sstream>
 
-#include "coupon_reader.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik::coupon {
 namespace {

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "codepage.h"
-#include "memory_session.h"
+#include "core/codepage.h"
+#include "memory/memory_session.h"
 
 namespace stenvik::testing {
 

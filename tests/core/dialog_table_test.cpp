@@ -7,8 +7,8 @@
 #include <map>
 #include <set>
 
-#include "dialog_manager.h"
-#include "dialog_table.h"
+#include "core/dialog_manager.h"
+#include "core/dialog_table.h"
 
 namespace stenvik {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "memory_dialog.h"
-#include "platform_contract.h"
-#include "rc.h"
+#include "core/rc.h"
+#include "memory/memory_dialog.h"
+#include "tests/support/platform_contract.h"
 
 namespace stenvik {
 namespace {

@@ -9,8 +9,8 @@
 #include <new>
 #include <string>
 
-#include "memory_session.h"
-#include "scripted_user.h"
+#include "memory/memory_session.h"
+#include "memory/scripted_user.h"
 
 namespace {
 

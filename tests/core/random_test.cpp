@@ -8,7 +8,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "randomc.h"
+#include "core/randomc.h"
 
 namespace stenvik {
 namespace {

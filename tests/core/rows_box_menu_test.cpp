@@ -1,13 +1,13 @@
 // What the rows box's context menu says and does with a text, as the player
 // reads it in Swedish: known answers written out by hand.
 
-#include "rows_box_menu.h"
+#include "core/rows_box_menu.h"
 
 #include <gtest/gtest.h>
 
-#include "codepage.h"
-#include "coupon_reader.h"
-#include "dialog_manager.h"
+#include "core/codepage.h"
+#include "core/dialog_manager.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik::rows_box {
 namespace {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "coupon_reader.h"
-#include "dialog_probe.h"
-#include "instructions.h"
+#include "core/instructions.h"
+#include "tests/core/dialog_probe.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <random>
 
-#include "coupon_reader.h"
-#include "coupon_text.h"
-#include "dialog_probe.h"
-#include "scripted_user.h"
+#include "core/coupon_text.h"
+#include "memory/scripted_user.h"
+#include "tests/core/dialog_probe.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik {
 namespace {

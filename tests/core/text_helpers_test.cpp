@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "fixed_text.h"
-#include "line_breaks.h"
+#include "core/fixed_text.h"
+#include "core/line_breaks.h"
 
 namespace stenvik {
 namespace {

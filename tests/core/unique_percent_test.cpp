@@ -6,8 +6,8 @@
 
 #include <set>
 
-#include "coupon_reader.h"
-#include "scripted_user.h"
+#include "memory/scripted_user.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik {
 namespace {

@@ -12,13 +12,13 @@
 #include <utility>
 #include <vector>
 
-#include "dialog_font.h"
-#include "memory_session.h"
-#include "platform_contract.h"
-#include "qt_platform.h"
-#include "qt_test_support.h"
-#include "rc.h"
-#include "rows_text.h"
+#include "core/rc.h"
+#include "memory/memory_session.h"
+#include "qt/dialog_font.h"
+#include "qt/qt_platform.h"
+#include "qt/rows_text.h"
+#include "tests/qt/qt_test_support.h"
+#include "tests/support/platform_contract.h"
 
 namespace stenvik::qt::test {
 namespace {

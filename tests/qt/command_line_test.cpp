@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "command_line.h"
+#include "qt/command_line.h"
 
 namespace stenvik::qt::test {
 namespace {

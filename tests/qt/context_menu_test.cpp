@@ -13,13 +13,13 @@
 #include <utility>
 #include <vector>
 
-#include "codepage.h"
-#include "coupon_reader.h"
-#include "own_replacements.h"
-#include "qt_test_support.h"
-#include "rc.h"
-#include "rows_box_menu.h"
-#include "rows_text.h"
+#include "core/codepage.h"
+#include "core/rc.h"
+#include "core/rows_box_menu.h"
+#include "qt/rows_text.h"
+#include "tests/qt/qt_test_support.h"
+#include "tests/support/coupon_reader.h"
+#include "tests/support/own_replacements.h"
 
 namespace stenvik::qt::test {
 namespace {

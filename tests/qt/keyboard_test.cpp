@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTextCursor>
 
-#include "qt_test_support.h"
-#include "rc.h"
+#include "core/rc.h"
+#include "tests/qt/qt_test_support.h"
 
 namespace stenvik::qt::test {
 namespace {

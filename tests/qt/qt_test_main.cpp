@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "swedish.h"
+#include "qt/swedish.h"
 
 int main(int argc, char* argv[]) {
     // Test discovery runs without the tests' environment; no test ever

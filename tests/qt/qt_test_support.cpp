@@ -1,4 +1,4 @@
-#include "qt_test_support.h"
+#include "tests/qt/qt_test_support.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -6,7 +6,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include "rows_text.h"
+#include "qt/rows_text.h"
 
 namespace stenvik::qt::test {
 

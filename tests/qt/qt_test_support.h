@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "dialog_font.h"
-#include "qt_session.h"
-#include "user_prompts.h"
+#include "qt/dialog_font.h"
+#include "qt/qt_session.h"
+#include "qt/user_prompts.h"
 
 // GoogleTest shows a QString as text rather than as UTF-16 units.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -20,11 +20,11 @@
 #include <chrono>
 #include <future>
 
-#include "qt_test_support.h"
-#include "rc.h"
-#include "rows_file.h"
-#include "rows_text.h"
-#include "user_prompts.h"
+#include "core/rc.h"
+#include "qt/rows_file.h"
+#include "qt/rows_text.h"
+#include "qt/user_prompts.h"
+#include "tests/qt/qt_test_support.h"
 
 namespace stenvik::qt::test {
 namespace {

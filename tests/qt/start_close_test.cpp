@@ -7,8 +7,8 @@
 #include <new>
 #include <stdexcept>
 
-#include "qt_test_support.h"
-#include "rc.h"
+#include "core/rc.h"
+#include "tests/qt/qt_test_support.h"
 
 namespace stenvik::qt::test {
 namespace {

@@ -12,8 +12,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "qt_test_support.h"
-#include "user_prompts.h"
+#include "qt/user_prompts.h"
+#include "tests/qt/qt_test_support.h"
 
 namespace stenvik::qt::test {
 namespace {

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <set>
 
-#include "codepage.h"
-#include "dialog_units.h"
-#include "qt_test_support.h"
-#include "rc.h"
+#include "core/codepage.h"
+#include "core/rc.h"
+#include "qt/dialog_units.h"
+#include "tests/qt/qt_test_support.h"
 
 namespace stenvik::qt::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "call_faults.h"
+#include "tests/support/call_faults.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "coupon_reader.h"
+#include "tests/support/coupon_reader.h"
 
 namespace stenvik::support {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "rc.h"
+#include "core/rc.h"
 
 namespace stenvik::support {
 

@@ -23,10 +23,10 @@
 #include <utility>
 #include <vector>
 
-#include "controls.h"
-#include "dialog_table.h"
-#include "platform.h"
-#include "rc.h"
+#include "core/controls.h"
+#include "core/dialog_table.h"
+#include "core/platform.h"
+#include "core/rc.h"
 
 namespace stenvik::support {
 

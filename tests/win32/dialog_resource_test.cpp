@@ -12,11 +12,11 @@
 #include <string_view>
 #include <vector>
 
-#include "codepage.h"
-#include "dialog_table.h"
-#include "program_path.h"
-#include "rc.h"
-#include "result_dialog_table.h"
+#include "core/codepage.h"
+#include "core/dialog_table.h"
+#include "core/rc.h"
+#include "core/result_dialog_table.h"
+#include "tests/win32/program_path.h"
 
 namespace stenvik::win32 {
 namespace {

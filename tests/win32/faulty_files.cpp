@@ -1,4 +1,4 @@
-#include "faulty_files.h"
+#include "tests/win32/faulty_files.h"
 
 namespace stenvik::win32::tests {
 

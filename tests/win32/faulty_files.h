@@ -4,8 +4,8 @@
 // its name, and Replace can end in any failure ReplaceFile documents, with
 // the files left where Windows documents them for it.
 
-#include "call_faults.h"
-#include "file_system.h"
+#include "tests/support/call_faults.h"
+#include "win32/file_system.h"
 
 namespace stenvik::win32::tests {
 

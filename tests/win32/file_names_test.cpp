@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "file_system.h"
-#include "sibling_name.h"
+#include "win32/file_system.h"
+#include "win32/sibling_name.h"
 
 namespace stenvik::win32 {
 namespace {

@@ -1,11 +1,11 @@
-#include "scratch_folder.h"
+#include "tests/win32/scratch_folder.h"
 
 #include <atomic>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-#include "file_system.h"
+#include "win32/file_system.h"
 
 namespace stenvik::win32::tests {
 

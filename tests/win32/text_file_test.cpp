@@ -6,7 +6,7 @@
 // left beside it, and the save is reported done only when the file holds the
 // new text.
 
-#include "text_file.h"
+#include "win32/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "faulty_files.h"
-#include "scratch_folder.h"
+#include "tests/win32/faulty_files.h"
+#include "tests/win32/scratch_folder.h"
 
 namespace stenvik::win32 {
 namespace {

@@ -11,17 +11,17 @@
 #include <utility>
 #include <vector>
 
-#include "codepage.h"
-#include "dialog_table.h"
-#include "file_dialog.h"
-#include "platform_contract.h"
-#include "popup_menu.h"
-#include "program_path.h"
-#include "rc.h"
-#include "rows_box_menu.h"
-#include "scratch_folder.h"
-#include "tab_order.h"
-#include "win32_dialog.h"
+#include "core/codepage.h"
+#include "core/dialog_table.h"
+#include "core/rc.h"
+#include "core/rows_box_menu.h"
+#include "tests/support/platform_contract.h"
+#include "tests/win32/program_path.h"
+#include "tests/win32/scratch_folder.h"
+#include "win32/file_dialog.h"
+#include "win32/popup_menu.h"
+#include "win32/tab_order.h"
+#include "win32/win32_dialog.h"
 
 namespace stenvik::win32 {
 namespace {

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "codepage.h"
-#include "dialog_table.h"
-#include "result_dialog_table.h"
+#include "core/codepage.h"
+#include "core/dialog_table.h"
+#include "core/result_dialog_table.h"
 
 namespace {
 

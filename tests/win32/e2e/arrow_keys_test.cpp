@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-#include "coupon_reader.h"
-#include "dialog_manager.h"
-#include "rc.h"
-#include "stenvik_test.h"
+#include "core/dialog_manager.h"
+#include "core/rc.h"
+#include "tests/support/coupon_reader.h"
+#include "tests/win32/e2e/stenvik_test.h"
 
 namespace stenvik::win32::tests {
 namespace {

@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "codepage.h"
-#include "coupon_reader.h"
-#include "rc.h"
-#include "result_dialog_table.h"
-#include "rows_box_menu.h"
-#include "stenvik_test.h"
+#include "core/codepage.h"
+#include "core/rc.h"
+#include "core/result_dialog_table.h"
+#include "core/rows_box_menu.h"
+#include "tests/support/coupon_reader.h"
+#include "tests/win32/e2e/stenvik_test.h"
 
 namespace stenvik::win32::tests {
 namespace {

@@ -2,8 +2,8 @@
 // a new line, Tab stops only at the rows box and the push buttons; closing
 // the window ends the program with exit code 0.
 
-#include "rc.h"
-#include "stenvik_test.h"
+#include "core/rc.h"
+#include "tests/win32/e2e/stenvik_test.h"
 
 namespace stenvik::win32::tests {
 namespace {

@@ -1,10 +1,10 @@
-#include "running_stenvik.h"
+#include "tests/win32/e2e/running_stenvik.h"
 
 #include <stdexcept>
 #include <thread>
 
-#include "program_path.h"
-#include "rc.h"
+#include "core/rc.h"
+#include "tests/win32/program_path.h"
 
 namespace stenvik::win32::tests {
 

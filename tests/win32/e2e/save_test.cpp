@@ -2,9 +2,9 @@
 // exactly the rows box's bytes, an existing file is replaced after the
 // question, and a failed save says so and leaves the old file alone.
 
-#include "rc.h"
-#include "scratch_folder.h"
-#include "stenvik_test.h"
+#include "core/rc.h"
+#include "tests/win32/e2e/stenvik_test.h"
+#include "tests/win32/scratch_folder.h"
 
 namespace stenvik::win32::tests {
 namespace {

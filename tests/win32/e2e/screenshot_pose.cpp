@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string_view>
 
-#include "rc.h"
-#include "running_stenvik.h"
+#include "core/rc.h"
+#include "tests/win32/e2e/running_stenvik.h"
 
 using namespace stenvik;
 using namespace stenvik::win32::tests;

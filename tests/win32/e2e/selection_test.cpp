@@ -2,8 +2,8 @@
 // boxes switch the count controls, the counts hide what would not fit, and
 // the sure-match boxes keep one sign per match.
 
-#include "rc.h"
-#include "stenvik_test.h"
+#include "core/rc.h"
+#include "tests/win32/e2e/stenvik_test.h"
 
 namespace stenvik::win32::tests {
 namespace {

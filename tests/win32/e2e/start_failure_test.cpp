@@ -6,9 +6,9 @@
 
 #include <regex>
 
-#include "program_path.h"
-#include "running_stenvik.h"
-#include "scratch_folder.h"
+#include "tests/win32/e2e/running_stenvik.h"
+#include "tests/win32/program_path.h"
+#include "tests/win32/scratch_folder.h"
 
 namespace stenvik::win32::tests {
 namespace {

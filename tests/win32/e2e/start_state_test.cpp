@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "codepage.h"
-#include "dialog_table.h"
-#include "rc.h"
-#include "stenvik_test.h"
+#include "core/codepage.h"
+#include "core/dialog_table.h"
+#include "core/rc.h"
+#include "tests/win32/e2e/stenvik_test.h"
 
 namespace stenvik::win32::tests {
 namespace {

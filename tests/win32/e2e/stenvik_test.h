@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "running_stenvik.h"
+#include "tests/win32/e2e/running_stenvik.h"
 
 namespace stenvik::win32::tests {
 
