@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "qt/dialog_font.h"
-#include "qt/qt_session.h"
+#include "qt/session.h"
 #include "qt/user_prompts.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "memory/memory_dialog.h"
-#include "memory/memory_session.h"
+#include "memory/dialog.h"
 #include "memory/scripted_user.h"
+#include "memory/session.h"
 
 namespace stenvik::bench {
 

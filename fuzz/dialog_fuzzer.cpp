@@ -19,7 +19,7 @@
 #include "fuzz/rows_text_check.h"
 #include "fuzz/selection_check.h"
 #include "fuzz/sign_model.h"
-#include "memory/memory_session.h"
+#include "memory/session.h"
 
 namespace stenvik::fuzz {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/coupon_text.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik::fuzz {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "memory/memory_session.h"
+#include "memory/session.h"
 
 namespace stenvik::fuzz {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "memory/memory_session.h"
+#include "memory/session.h"
 
 namespace stenvik::fuzz {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik::fuzz {
 

@@ -10,8 +10,8 @@
 #include "cli/toolkit.h"
 #include "core/codepage.h"
 #include "core/line_breaks.h"
-#include "memory/memory_session.h"
 #include "memory/scripted_user.h"
+#include "memory/session.h"
 
 namespace stenvik::cli {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "memory/memory_session.h"
+#include "memory/session.h"
 
 namespace stenvik::cli {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/coupon.h"
-#include "memory/memory_session.h"
+#include "memory/session.h"
 
 namespace stenvik {
 

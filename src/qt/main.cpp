@@ -8,7 +8,7 @@
 
 #include "qt/command_line.h"
 #include "qt/dialog_font.h"
-#include "qt/qt_session.h"
+#include "qt/session.h"
 #include "qt/startup_messages.h"
 #include "qt/swedish.h"
 #include "qt/user_prompts.h"

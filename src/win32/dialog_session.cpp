@@ -4,7 +4,7 @@
 
 #include "core/rc.h"
 #include "win32/instance.h"
-#include "win32/popup_menu.h"
+#include "win32/rows_box_menu.h"
 
 namespace stenvik::win32 {
 

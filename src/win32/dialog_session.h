@@ -6,8 +6,8 @@
 
 #include "core/controller.h"
 #include "core/program_state.h"
+#include "win32/dialog.h"
 #include "win32/file_dialog.h"
-#include "win32/win32_dialog.h"
 
 namespace stenvik::win32 {
 

@@ -14,7 +14,7 @@
 
 #include "cli/cli.h"
 #include "tests/cli/test_paths.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik::cli::test {
 

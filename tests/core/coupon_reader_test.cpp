@@ -10,7 +10,7 @@
 #include "core/coupon_text.h"
 #include "core/rows_box_menu.h"
 #include "memory/scripted_user.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik::coupon {
 

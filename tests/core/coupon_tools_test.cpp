@@ -8,7 +8,7 @@
 #include <random>
 #include <sstream>
 
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik::coupon {
 namespace {

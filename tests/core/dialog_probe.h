@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/codepage.h"
-#include "memory/memory_session.h"
+#include "memory/session.h"
 
 namespace stenvik::testing {
 

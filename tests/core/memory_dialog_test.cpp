@@ -6,7 +6,7 @@
 #include <array>
 
 #include "core/rc.h"
-#include "memory/memory_dialog.h"
+#include "memory/dialog.h"
 #include "tests/support/platform_contract.h"
 
 namespace stenvik {

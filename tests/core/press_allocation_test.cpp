@@ -9,8 +9,8 @@
 #include <new>
 #include <string>
 
-#include "memory/memory_session.h"
 #include "memory/scripted_user.h"
+#include "memory/session.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "core/codepage.h"
 #include "core/dialog_manager.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik::rows_box {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "core/instructions.h"
 #include "tests/core/dialog_probe.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik {
 namespace {

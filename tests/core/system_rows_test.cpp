@@ -8,7 +8,7 @@
 #include "core/coupon_text.h"
 #include "memory/scripted_user.h"
 #include "tests/core/dialog_probe.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik {
 namespace {

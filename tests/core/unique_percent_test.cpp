@@ -7,7 +7,7 @@
 #include <set>
 
 #include "memory/scripted_user.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik {
 namespace {

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "core/rc.h"
-#include "memory/memory_session.h"
+#include "memory/session.h"
 #include "qt/dialog_font.h"
-#include "qt/qt_platform.h"
+#include "qt/platform.h"
 #include "qt/rows_text.h"
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/platform_contract.h"

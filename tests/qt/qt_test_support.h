@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "qt/dialog_font.h"
-#include "qt/qt_session.h"
+#include "qt/session.h"
 #include "qt/user_prompts.h"
 
 // GoogleTest shows a QString as text rather than as UTF-16 units.

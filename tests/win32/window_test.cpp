@@ -18,10 +18,10 @@
 #include "tests/support/platform_contract.h"
 #include "tests/win32/program_path.h"
 #include "tests/win32/scratch_folder.h"
+#include "win32/dialog.h"
 #include "win32/file_dialog.h"
-#include "win32/popup_menu.h"
+#include "win32/rows_box_menu.h"
 #include "win32/tab_order.h"
-#include "win32/win32_dialog.h"
 
 namespace stenvik::win32 {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "core/dialog_manager.h"
 #include "core/rc.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 #include "tests/win32/e2e/stenvik_test.h"
 
 namespace stenvik::win32::tests {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/rc.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 #include "tests/support/own_replacements.h"
 #include "tests/win32/e2e/stenvik_test.h"
 

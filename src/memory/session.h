@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/controller.h"
-#include "memory/memory_dialog.h"
+#include "memory/dialog.h"
 
 namespace stenvik {
 

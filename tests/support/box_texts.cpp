@@ -1,4 +1,4 @@
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 
 namespace stenvik::support {
 

@@ -1,4 +1,4 @@
-#include "memory/memory_session.h"
+#include "memory/session.h"
 
 namespace stenvik {
 

@@ -1,4 +1,4 @@
-#include "qt/qt_save_dialog.h"
+#include "qt/save_dialog.h"
 
 #include <QPlainTextEdit>
 

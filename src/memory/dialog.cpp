@@ -1,4 +1,4 @@
-#include "memory/memory_dialog.h"
+#include "memory/dialog.h"
 
 #include <algorithm>
 #include <array>

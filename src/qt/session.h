@@ -7,10 +7,10 @@
 
 #include "core/controller.h"
 #include "core/program_state.h"
-#include "qt/context_menu.h"
 #include "qt/dialog_window.h"
-#include "qt/qt_platform.h"
-#include "qt/qt_save_dialog.h"
+#include "qt/platform.h"
+#include "qt/rows_box_menu.h"
+#include "qt/save_dialog.h"
 #include "qt/user_prompts.h"
 
 namespace stenvik::qt {

@@ -1,4 +1,4 @@
-#include "win32/popup_menu.h"
+#include "win32/rows_box_menu.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "qt/qt_session.h"
+#include "qt/session.h"
 
 #include <QApplication>
 

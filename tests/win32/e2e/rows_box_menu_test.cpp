@@ -12,7 +12,7 @@
 #include "core/rc.h"
 #include "core/result_dialog_table.h"
 #include "core/rows_box_menu.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 #include "tests/win32/e2e/stenvik_test.h"
 
 namespace stenvik::win32::tests {

@@ -1,4 +1,4 @@
-#include "qt/context_menu.h"
+#include "qt/rows_box_menu.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "win32/win32_dialog.h"
+#include "win32/dialog.h"
 
 #include <commctrl.h>
 

@@ -18,7 +18,7 @@
 #include "core/rows_box_menu.h"
 #include "qt/rows_text.h"
 #include "tests/qt/qt_test_support.h"
-#include "tests/support/coupon_reader.h"
+#include "tests/support/box_texts.h"
 #include "tests/support/own_replacements.h"
 
 namespace stenvik::qt::test {
