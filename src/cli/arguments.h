@@ -52,11 +52,11 @@ enum class CouponCommand { Info, Expand, Check };
 
 struct CouponPlan {
     CouponCommand command = CouponCommand::Info;
-    std::string input = "-";   // a file, or "-" for standard input
-    std::uint64_t price = 1;   // info: kronor a row
-    bool json = false;         // info and check
-    std::optional<Game> game;  // expand: instead of the game the text names
-    coupon::Result result{};   // check
+    std::string input = "-";                      // a file, or "-" for standard input
+    std::uint64_t price = coupon::kDefaultPrice;  // info: kronor a row
+    bool json = false;                            // info and check
+    std::optional<Game> game;                     // expand: instead of the game the text names
+    coupon::Result result{};                      // check
 };
 
 // What one run does, decided before the dialog exists: the events a user

@@ -22,9 +22,6 @@ using Json = nlohmann::ordered_json;
 // here rather than filling the memory.
 constexpr std::size_t kLargestInput = std::size_t{64} << 20;
 
-// The counts a summary of check shows, best first.
-constexpr std::array<int, 4> kSummaryHits = {13, 12, 11, 10};
-
 EarlyExit Stop(int code, const std::string& problem) {
     return {code, "", std::string(kProgram) + ": " + problem + "\n"};
 }
@@ -71,7 +68,7 @@ std::variant<coupon::Coupon, EarlyExit> ReadInput(const std::string& input, std:
 
 std::variant<std::string, EarlyExit> UploadRows(const coupon::Coupon& coupon, Game game) {
     const auto rows = coupon::RowCount(coupon);
-    if (rows > coupon::kUploadRowLimit) {
+    if (!coupon::FitsUpload(rows)) {
         return Stop(kExitFailure, std::to_string(rows) + " rows: an upload file takes at most " +
                                       std::to_string(coupon::kUploadRowLimit));
     }
@@ -81,7 +78,7 @@ std::variant<std::string, EarlyExit> UploadRows(const coupon::Coupon& coupon, Ga
 std::string InfoText(const coupon::Coupon& coupon, std::uint64_t price, bool json) {
     const auto rows = coupon::RowCount(coupon);
     const auto repeated = coupon::RepeatedRows(coupon);
-    const bool fits = rows <= coupon::kUploadRowLimit;
+    const bool fits = coupon::FitsUpload(rows);
     const auto italienska = coupon.game == Game::Italienska;
     if (json) {
         constexpr std::array<const char*, 3> kKinds = {"rows", "system", "upload"};
@@ -107,7 +104,8 @@ std::string CheckText(const coupon::Coupon& coupon, const coupon::Result& result
         Json object;
         if (coupon.kind != coupon::Kind::System) object["rows"] = summary.correct;
         auto& hits = object["hits"] = Json::object();
-        for (const int count : kSummaryHits) hits[std::to_string(count)] = rowsWith(count);
+        for (int count = rc::kMatches; count >= coupon::kWinningHits; --count)
+            hits[std::to_string(count)] = rowsWith(count);
         object["best"] = summary.best;
         object["undecided"] = summary.undecided;
         return object.dump(2) + "\n";
@@ -116,7 +114,7 @@ std::string CheckText(const coupon::Coupon& coupon, const coupon::Result& result
     for (std::size_t row = 0; row < summary.correct.size(); ++row) {
         text += "row " + std::to_string(row + 1) + ": " + std::to_string(summary.correct[row]) + " correct\n";
     }
-    for (const int count : kSummaryHits)
+    for (int count = rc::kMatches; count >= coupon::kWinningHits; --count)
         text += std::to_string(count) + " correct: " + Plural(rowsWith(count), "row") + "\n";
     return text + "best: " + std::to_string(summary.best) + "\nundecided: " + std::to_string(summary.undecided) + "\n";
 }

@@ -28,6 +28,16 @@ inline constexpr SignSet kOne = 1;
 inline constexpr SignSet kCross = 2;
 inline constexpr SignSet kTwo = 4;
 
+// The set of one sign '1', 'X' or '2'; empty for anything else.
+constexpr SignSet SetOf(char sign) {
+    switch (sign) {
+        case '1': return kOne;
+        case 'X': return kCross;
+        case '2': return kTwo;
+        default: return 0;
+    }
+}
+
 // The text a coupon was read from.
 enum class Kind {
     Grid,    // single rows in the coupon grid
@@ -43,13 +53,33 @@ struct Coupon {
     friend bool operator==(const Coupon&, const Coupon&) = default;
 };
 
+// What belongs where a text stops being a coupon. The formatters in
+// core/read_error_text.h put each into words, with `count` where it has one.
+enum class Expected {
+    GameOrFirstMatch,  // the game's name or "Match 1:"
+    Sign,              // 1, X or 2
+    SignsInOrder,      // a system's cell: each sign once, in the order 1, X, 2
+    Blank,             // between a grid's single rows
+    Signs,             // `count` signs in the cell or row
+    Match,             // "Match `count`:"
+    SeparatorOrMatch,  // a separator, or "Match `count`:"
+    AnySeparator,      // a separator of a grid's shape
+    Separator,         // a separator of `count` hyphens, as the first
+    Stryktipset,       // the second word of "Italienska Stryktipset"
+    CommaOrLineEnd,    // after an upload text's game
+    Comma,
+    LineEnd,
+    TextEnd,
+    UploadRow,  // "E,"
+    Text,       // a character no editor shows stands there
+};
+
 // Where a text stops being a coupon, and what was expected there.
 struct ReadError {
-    int line;              // from 1
-    int column;            // from 1, in characters
-    std::string expected;  // such as "1, X or 2"
-    // "line 3, column 12: expected 1, X or 2"
-    std::string Message() const;
+    int line;    // from 1
+    int column;  // from 1, in characters
+    Expected expected;
+    int count = 0;  // the number `expected` names; 0 where it names none
     friend bool operator==(const ReadError&, const ReadError&) = default;
 };
 

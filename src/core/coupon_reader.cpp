@@ -63,14 +63,6 @@ constexpr std::optional<char> SignOf(char c) {
     }
 }
 
-constexpr SignSet SetOf(char sign) {
-    switch (sign) {
-        case '1': return kOne;
-        case 'X': return kCross;
-        default: return kTwo;
-    }
-}
-
 bool IsUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         if (!DecodeUtf8(text, pos)) return false;

@@ -17,15 +17,6 @@ namespace {
 constexpr std::array<char, rc::kSigns> kSigns = {'1', 'X', '2'};
 constexpr std::array<SignSet, rc::kSigns> kSets = {kOne, kCross, kTwo};
 
-constexpr SignSet SetOf(char sign) {
-    switch (sign) {
-        case '1': return kOne;
-        case 'X': return kCross;
-        case '2': return kTwo;
-        default: return 0;
-    }
-}
-
 constexpr std::size_t kUploadCell = UploadSign('1').size();
 constexpr std::size_t kUploadLine = kUploadRowStart.size() + rc::kMatches * kUploadCell;
 

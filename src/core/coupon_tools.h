@@ -17,6 +17,13 @@ namespace stenvik::coupon {
 // Svenska Spel's limit for one uploaded file of own rows: 10 000 rows. A
 // larger coupon has to be split over several files.
 inline constexpr std::uint64_t kUploadRowLimit = 10'000;
+constexpr bool FitsUpload(std::uint64_t rows) { return rows <= kUploadRowLimit; }
+
+// A price a row when the player names none: one krona.
+inline constexpr std::uint64_t kDefaultPrice = 1;
+
+// Rows with at least this many correct signs win, and a check names them.
+inline constexpr int kWinningHits = 10;
 
 // A system's 2^half covers × 3^full covers; the number of rows otherwise.
 std::uint64_t RowCount(const Coupon& coupon);

@@ -11,11 +11,7 @@
 namespace stenvik::rows_box {
 namespace {
 
-// The CLI's default price: one krona a row.
-constexpr std::uint64_t kPricePerRow = 1;
-
-// Rows at least this many correct win, and are named in the check's message.
-constexpr int kWinningHits = 10;
+// The check's message names this many winning rows, then counts the rest.
 constexpr std::size_t kRowsNamed = 20;
 
 std::string Utf8(std::u8string_view text) { return std::string(AsChars(text)); }
@@ -106,10 +102,10 @@ Outcome CountAndCost(std::string_view text) {
     const auto& coupon = std::get<coupon::Coupon>(read);
     static constexpr std::array<std::u8string_view, 3> kKinds = {u8"enkelrader", u8"system", u8"uppladdningsrader"};
     const auto rows = coupon::RowCount(coupon);
-    const bool fits = rows <= coupon::kUploadRowLimit;
+    const bool fits = coupon::FitsUpload(rows);
     return Told("Slag: " + Utf8(kKinds[static_cast<std::size_t>(coupon.kind)]) +
                 "\nSpel: " + (coupon.game ? GameName(*coupon.game) : "inget angivet") + "\nRader: " + Number(rows) +
-                "\nPris: " + Number(rows * kPricePerRow) +
+                "\nPris: " + Number(rows * coupon::kDefaultPrice) +
                 " kr\nUpprepade rader: " + Number(coupon::RepeatedRows(coupon)) +
                 "\nRyms i en uppladdningsfil: " + (fits ? "ja" : "nej. " + UploadLimit()));
 }
@@ -118,7 +114,7 @@ Outcome ToUploadRows(std::string_view text, std::optional<Game> checked) {
     auto read = Read(text);
     if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
     const auto& coupon = std::get<coupon::Coupon>(read);
-    if (const auto rows = coupon::RowCount(coupon); rows > coupon::kUploadRowLimit) {
+    if (const auto rows = coupon::RowCount(coupon); !coupon::FitsUpload(rows)) {
         return Refusal("Kupongen har " + Rows(rows) + ". " + UploadLimit());
     }
     const auto game = coupon.game.value_or(checked.value_or(Game::Stryktipset));
@@ -143,7 +139,7 @@ Outcome CheckAgainst(std::string_view text, std::string_view results) {
     }
     const auto summary = coupon::Check(std::get<coupon::Coupon>(read), std::get<coupon::Result>(typed));
     std::string message;
-    for (int hits = rc::kMatches; hits >= kWinningHits; --hits) {
+    for (int hits = rc::kMatches; hits >= coupon::kWinningHits; --hits) {
         message +=
             std::to_string(hits) + Utf8(u8" rätt: ") + Rows(summary.rowsWith[static_cast<std::size_t>(hits)]) + "\n";
     }
@@ -152,7 +148,7 @@ Outcome CheckAgainst(std::string_view text, std::string_view results) {
     std::string named;
     std::size_t winning = 0;
     for (std::size_t row = 0; row < summary.correct.size(); ++row) {
-        if (summary.correct[row] < kWinningHits || ++winning > kRowsNamed) continue;
+        if (summary.correct[row] < coupon::kWinningHits || ++winning > kRowsNamed) continue;
         named += "\nRad " + std::to_string(row + 1) + ": " + std::to_string(summary.correct[row]) + Utf8(u8" rätt");
     }
     if (winning > kRowsNamed) named += Utf8(u8"\n… och ") + Rows(winning - kRowsNamed) + " till";
