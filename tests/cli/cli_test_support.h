@@ -2,18 +2,13 @@
 // Running stenvik-cli in the tests: in-process as a whole invocation, and the
 // texts the known answers are written in.
 
-#include <stdlib.h>
-
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "tests/cli/test_paths.h"
+#include "tests/posix/temporary_folder.h"
 #include "tests/support/box_texts.h"
 
 namespace stenvik::cli::test {
@@ -36,46 +31,9 @@ inline Result Invoke(const std::vector<std::string>& args, const std::string& in
     return {code, out.str(), err.str()};
 }
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A fresh, empty folder for one test, removed with everything in it.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "stenvik-cli-test-XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr)
-            throw std::filesystem::filesystem_error("mkdtemp", name, {errno, std::generic_category()});
-        _path = name;
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(_path, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(_path, ignored);
-    }
-
-    const std::filesystem::path& path() const { return _path; }
-    std::filesystem::path operator/(const std::string& name) const { return _path / name; }
-
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(_path)) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
-
-private:
-    std::filesystem::path _path;
-};
+using posix::test::ReadFile;
+using posix::test::TemporaryFolder;
+using posix::test::WriteFile;
 
 // The coupon texts the known answers are written in.
 using support::MatchCells;

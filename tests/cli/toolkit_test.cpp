@@ -16,12 +16,14 @@
 #include <vector>
 
 #include "tests/cli/cli_test_support.h"
-#include "tests/cli/unprivileged.h"
+#include "tests/posix/unprivileged.h"
 
 namespace stenvik::cli::test {
 namespace {
 
 using nlohmann::json;
+using posix::test::GiveToUnprivileged;
+using posix::test::Unprivileged;
 using Args = std::vector<std::string>;
 
 // A system of 3 half and 2 full covers, seed 1: 72 rows.

@@ -9,7 +9,7 @@
 #include "posix/posix_files.h"
 #include "tests/support/call_faults.h"
 
-namespace stenvik::cli::test {
+namespace stenvik::posix::test {
 
 // Fails the n-th system call (counting from 1), or none, with EIO unless
 // `faults.errors` names another error; and may play a file system without
@@ -75,4 +75,4 @@ private:
     bool _othersFile;
 };
 
-}  // namespace stenvik::cli::test
+}  // namespace stenvik::posix::test

@@ -12,12 +12,10 @@
 #include <vector>
 
 #include "posix/atomic_file.h"
-#include "tests/cli/cli_test_support.h"
-#include "tests/cli/unprivileged.h"
+#include "tests/posix/temporary_folder.h"
+#include "tests/posix/unprivileged.h"
 
-namespace stenvik::cli::test {
-using posix::PosixFiles;
-using posix::ReplaceFile;
+namespace stenvik::posix::test {
 namespace {
 
 const std::string kOld = "the old coupon";
@@ -84,4 +82,4 @@ TEST(ReplaceFile, AFileSizeLimitLeavesAnotherUsersFileUntouched) {
 }
 
 }  // namespace
-}  // namespace stenvik::cli::test
+}  // namespace stenvik::posix::test

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace stenvik::cli::test {
+namespace stenvik::posix::test {
 
 // nobody, whose ids no test file has by chance.
 inline constexpr uid_t kNobody = 65534;
@@ -74,4 +74,4 @@ inline std::string Unprivileged(const std::function<std::string()>& work) {
     });
 }
 
-}  // namespace stenvik::cli::test
+}  // namespace stenvik::posix::test

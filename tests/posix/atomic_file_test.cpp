@@ -15,13 +15,11 @@
 #include <vector>
 
 #include "posix/atomic_file.h"
-#include "tests/cli/cli_test_support.h"
-#include "tests/cli/failing_files.h"
-#include "tests/cli/unprivileged.h"
+#include "tests/posix/failing_files.h"
+#include "tests/posix/temporary_folder.h"
+#include "tests/posix/unprivileged.h"
 
-namespace stenvik::cli::test {
-using posix::PosixFiles;
-using posix::ReplaceFile;
+namespace stenvik::posix::test {
 namespace {
 
 const std::string kOld = "the old coupon";
@@ -241,4 +239,4 @@ TEST(ReplaceFile, AFolderWithoutWritePermission) {
 }
 
 }  // namespace
-}  // namespace stenvik::cli::test
+}  // namespace stenvik::posix::test

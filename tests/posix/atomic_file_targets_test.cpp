@@ -19,12 +19,10 @@
 #include <vector>
 
 #include "posix/atomic_file.h"
-#include "tests/cli/cli_test_support.h"
-#include "tests/cli/unprivileged.h"
+#include "tests/posix/temporary_folder.h"
+#include "tests/posix/unprivileged.h"
 
-namespace stenvik::cli::test {
-using posix::PosixFiles;
-using posix::ReplaceFile;
+namespace stenvik::posix::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -260,4 +258,4 @@ TEST(ReplaceFile, OwnersAndModesAsAShellUserExpectsThem) {
 }
 
 }  // namespace
-}  // namespace stenvik::cli::test
+}  // namespace stenvik::posix::test
