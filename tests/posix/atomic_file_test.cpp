@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -172,16 +174,39 @@ TEST(ReplaceFile, AKilledSaveLeavesNothingBehind) {
     }
 }
 
+// A copy of this process, which starts with its state, finds every name it
+// tries for its new file taken: a file, a link or a folder planted under
+// each of those names must not block the save here, with or without
+// unnamed files.
 TEST(ReplaceFile, PlantedFilesCannotBlockTheSave) {
     const TemporaryFolder folder;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        WriteFile(folder / (".rader.txt." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp"), "");
-    }
-    for (const bool unnamedFiles : {true, false}) {
-        FailingFiles files(0, unnamedFiles);
-        EXPECT_FALSE(ReplaceFile(folder / "rader.txt", kNew, files));
-        EXPECT_EQ(ReadFile(folder / "rader.txt"), kNew);
-        EXPECT_EQ(folder.Names().size(), 101u);
+    const auto target = folder / "rader.txt";
+    WriteFile(target, kOld);
+    const std::function<void(const std::filesystem::path&)> plants[] = {
+        [](const auto& name) { WriteFile(name, kOld); },
+        [&](const auto& name) { std::filesystem::create_symlink(folder / "elsewhere", name); },
+        [](const auto& name) { std::filesystem::create_directory(name); },
+    };
+    std::size_t planted = 0;
+    for (const auto& plant : plants) {
+        for (const bool unnamedFiles : {true, false}) {
+            std::istringstream names(InChild([&] {
+                FailingFiles files(0, unnamedFiles);
+                files.namesTaken = true;
+                std::string tried;
+                if (ReplaceFile(target, kNew, files) == std::errc::file_exists) {
+                    for (const auto& name : files.tried) tried += name + '\n';
+                }
+                return tried;
+            }));
+            const std::size_t before = planted;
+            for (std::string name; std::getline(names, name); ++planted) plant(name);
+            ASSERT_GT(planted, before);
+            FailingFiles files(0, unnamedFiles);
+            EXPECT_FALSE(ReplaceFile(target, kNew, files));
+            EXPECT_EQ(ReadFile(target), kNew);
+            EXPECT_EQ(folder.Names().size(), planted + 1);
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 #include <fcntl.h>
 
 #include <cerrno>
+#include <string>
+#include <vector>
 
 #include "posix/posix_files.h"
 #include "tests/support/call_faults.h"
@@ -26,7 +28,8 @@ public:
             errno = EOPNOTSUPP;
             return -1;
         }
-        return Injects("Open") ? -1 : PosixFiles::Open(path, flags, mode);
+        if (Injects("Open") || ((flags & O_EXCL) != 0 && Taken(path))) return -1;
+        return PosixFiles::Open(path, flags, mode);
     }
     ssize_t Write(int fd, const void* data, size_t size) override {
         return Injects("Write") ? -1 : PosixFiles::Write(fd, data, size);
@@ -54,7 +57,7 @@ public:
         return fails ? -1 : result;
     }
     int Link(const char* from, const char* to, int flags) override {
-        return Injects("Link") ? -1 : PosixFiles::Link(from, to, flags);
+        return Injects("Link") || Taken(to) ? -1 : PosixFiles::Link(from, to, flags);
     }
     int Rename(const char* from, const char* to) override {
         return Injects("Rename") ? -1 : PosixFiles::Rename(from, to);
@@ -64,12 +67,21 @@ public:
     bool Injected() const { return !faults.failed.empty(); }
 
     support::CallFaults faults;
+    // The new names a save tried, in order; with `namesTaken`, each as if
+    // another file had it already.
+    std::vector<std::string> tried;
+    bool namesTaken = false;
 
 private:
     bool Injects(const char* call) {
         if (!faults.Fails(call)) return false;
         errno = faults.ErrorOf(call);
         return true;
+    }
+    bool Taken(const char* name) {
+        tried.emplace_back(name);
+        if (namesTaken) errno = EEXIST;
+        return namesTaken;
     }
     bool _unnamedFiles;
     bool _othersFile;
