@@ -19,17 +19,21 @@ std::uint64_t Spread(std::uint64_t value) {
     return value ^ (value >> 31U);
 }
 
-}  // namespace
-
 std::uint64_t MixedBits(std::uint64_t nanoseconds, std::uint64_t processId, std::uint64_t call) {
     return Spread(Spread(Spread(nanoseconds) ^ processId) ^ call);
 }
 
-std::uint64_t RandomBits() {
+}  // namespace
+
+std::uint64_t KernelBits() {
+    std::random_device device;
+    const std::uint64_t high = device();
+    return (high << 32U) | device();
+}
+
+std::uint64_t RandomBits(std::uint64_t (*kernel)()) {
     try {
-        std::random_device device;
-        const std::uint64_t high = device();
-        return (high << 32U) | device();
+        return kernel();
     } catch (const std::exception&) {
         static std::atomic<std::uint64_t> calls{0};
         const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -5,12 +5,12 @@
 
 namespace stenvik::posix {
 
-// From the kernel's random source; where that fails, from the nanosecond
-// clock, the process id and a count of the calls.
-std::uint64_t RandomBits();
+// The kernel's random source; throws where there is none.
+std::uint64_t KernelBits();
 
-// The fallback's mix of those three, each bit of each input reaching every
-// bit of the result.
-std::uint64_t MixedBits(std::uint64_t nanoseconds, std::uint64_t processId, std::uint64_t call);
+// From `kernel`; where that throws, from the nanosecond clock, the process
+// id and a count of the calls, each bit of each reaching every bit of the
+// result.
+std::uint64_t RandomBits(std::uint64_t (*kernel)() = KernelBits);
 
 }  // namespace stenvik::posix

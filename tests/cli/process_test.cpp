@@ -6,13 +6,11 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "posix/random_bits.h"
 #include "tests/cli/cli_test_support.h"
 
 namespace stenvik::cli::test {
@@ -83,14 +81,6 @@ TEST(Process, RunsStartedTogetherDrawRowsOfTheirOwn) {
     for (int run = 1; run <= kRuns; ++run) rows.insert(ReadFile(folder / ("rows" + std::to_string(run))));
     EXPECT_EQ(rows.size(), static_cast<std::size_t>(kRuns));
     EXPECT_FALSE(rows.contains(""));
-}
-
-TEST(Process, WithoutTheKernelsRandomSourceProcessesStillDiffer) {
-    std::set<std::uint64_t> bits;
-    for (std::uint64_t process = 1; process <= 1000; ++process)
-        bits.insert(posix::MixedBits(1'700'000'000, process, 0));
-    for (std::uint64_t call = 1; call <= 1000; ++call) bits.insert(posix::MixedBits(1'700'000'000, 1, call));
-    EXPECT_EQ(bits.size(), 2000u);
 }
 
 // A shell's >> appends; standard output by any of its names must append too,
