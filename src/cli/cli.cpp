@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "cli/arguments.h"
+#include "cli/shown.h"
 #include "cli/state_json.h"
 #include "cli/toolkit.h"
 #include "core/codepage.h"
@@ -34,28 +35,28 @@ int Flushed(std::ostream& out, std::ostream& err) {
     return kExitDone;
 }
 
-// Saves and prints `rows`, the bytes "SPARA raderna" would save, as the plan
-// asks, or prints `state` in their place; returns the exit code.
-int Deliver(const Plan& plan, std::string_view rows, const std::optional<std::string>& state, std::ostream& out,
+// Saves and prints `rows`, the bytes "SPARA raderna" would save, as
+// `delivery` asks, or prints `state` in their place; returns the exit code.
+int Deliver(const Delivery& delivery, std::string_view rows, const std::optional<std::string>& state, std::ostream& out,
             std::ostream& err, posix::PosixFiles& files) {
-    if (plan.outputFile) {
-        if (const auto error = posix::ReplaceFile(*plan.outputFile, rows, files)) {
-            err << kProgram << ": cannot write " << Shown(plan.outputFile->string()) << ": " << error.message() << "\n";
+    if (delivery.file) {
+        if (const auto error = posix::ReplaceFile(*delivery.file, rows, files)) {
+            err << kProgram << ": cannot write " << Shown(delivery.file->string()) << ": " << error.message() << "\n";
             return kExitFailure;
         }
     }
     if (state) {
         out << *state;
-    } else if (plan.raw) {
+    } else if (delivery.raw) {
         out << rows;
-    } else if (!plan.outputFile) {
+    } else if (!delivery.file) {
         out << TerminalText(rows);
     }
     return Flushed(out, err);
 }
 
 // A freshly opened dialog in memory, clicked as a user would.
-int Replayed(const Plan& plan, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
+int Replayed(const ReplayPlan& plan, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
     MemorySession session(plan.seed);
     session.state.percent = plan.percent;
     session.state.uniqueRows = plan.uniqueRows;
@@ -68,18 +69,18 @@ int Replayed(const Plan& plan, std::ostream& out, std::ostream& err, posix::Posi
     if (plan.upload) {
         const auto upload = SystemUploadRows(rows, *plan.upload);
         if (const auto* stop = std::get_if<EarlyExit>(&upload)) return Ended(*stop, out, err);
-        return Deliver(plan, std::get<std::string>(upload), std::nullopt, out, err, files);
+        return Deliver(plan.delivery, std::get<std::string>(upload), std::nullopt, out, err, files);
     }
-    return Deliver(plan, rows, plan.state ? std::optional(StateJson(session)) : std::nullopt, out, err, files);
+    return Deliver(plan.delivery, rows, plan.state ? std::optional(StateJson(session)) : std::nullopt, out, err, files);
 }
 
 // A command of the toolkit: expand's rows are delivered as every command's
 // rows are, info's and check's text printed as it is.
-int Answered(const Plan& plan, std::istream& in, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
-    const auto answer = RunCouponCommand(*plan.coupon, in, files);
+int Answered(const CouponPlan& plan, std::istream& in, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
+    const auto answer = RunCouponCommand(plan, in, files);
     if (const auto* stop = std::get_if<EarlyExit>(&answer)) return Ended(*stop, out, err);
     const auto& text = std::get<std::string>(answer);
-    if (plan.coupon->command == CouponCommand::Expand) return Deliver(plan, text, std::nullopt, out, err, files);
+    if (plan.command == CouponCommand::Expand) return Deliver(plan.delivery, text, std::nullopt, out, err, files);
     out << text;
     return Flushed(out, err);
 }
@@ -90,8 +91,9 @@ int RunCli(std::span<const char* const> args, std::istream& in, std::ostream& ou
            posix::PosixFiles& files) {
     const auto parsed = ParseArguments(args);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) return Ended(*early, out, err);
-    const auto& plan = std::get<Plan>(parsed);
-    return plan.coupon ? Answered(plan, in, out, err, files) : Replayed(plan, out, err, files);
+    if (const auto* coupon = std::get_if<CouponPlan>(&std::get<Plan>(parsed)))
+        return Answered(*coupon, in, out, err, files);
+    return Replayed(std::get<ReplayPlan>(std::get<Plan>(parsed)), out, err, files);
 }
 
 }  // namespace stenvik::cli

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "cli/shown.h"
 #include "core/coupon_text.h"
 #include "posix/read_file.h"
 

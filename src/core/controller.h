@@ -16,6 +16,12 @@
 
 namespace stenvik {
 
+// The distinct single rows a press can draw, `sure` telling by match (from
+// match 1) which a sure sign fixes: a sure match allows one, any other match
+// its drawable signs. At most 3^13, so an int holds it.
+int PossibleRows(const std::array<bool, rc::kMatches>& sure,
+                 const std::array<std::optional<Percent>, rc::kMatches>& percent);
+
 class Controller {
 public:
     // Puts the dialog into its start state. Icons are the front end's.

@@ -7,6 +7,15 @@
 
 namespace stenvik {
 
+int PossibleRows(const std::array<bool, rc::kMatches>& sure,
+                 const std::array<std::optional<Percent>, rc::kMatches>& percent) {
+    int count = 1;
+    for (std::size_t match = 0; match < sure.size(); ++match) {
+        if (!sure[match]) count *= DrawableSigns(percent[match]);
+    }
+    return count;
+}
+
 std::optional<char> Controller::SureSign(int match) const {
     if (SureBox(match, 0).IsChecked()) return '1';
     if (SureBox(match, 1).IsChecked()) return 'X';
@@ -60,14 +69,11 @@ int Controller::CountSureMatches() const {
     return count;
 }
 
-// The distinct single rows a press can draw: a sure match allows one, any
-// other match its drawable signs. At most 3^13, so an int holds it.
 int Controller::PossibleRows() const {
-    int count = 1;
-    for (int match = 1; match <= rc::kMatches; ++match) {
-        if (!SureSign(match)) count *= DrawableSigns(_state.percent[static_cast<std::size_t>(match - 1)]);
-    }
-    return count;
+    std::array<bool, rc::kMatches> sure{};
+    for (int match = 1; match <= rc::kMatches; ++match)
+        sure[static_cast<std::size_t>(match - 1)] = SureSign(match).has_value();
+    return stenvik::PossibleRows(sure, _state.percent);
 }
 
 }  // namespace stenvik

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/arguments.h"
 #include "cli/cli.h"
+#include "cli/shown.h"
+#include "cli/values.h"
 #include "memory/scripted_user.h"
 
 namespace stenvik::cli {

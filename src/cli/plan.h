@@ -1,0 +1,61 @@
+#pragma once
+// What one run of stenvik-cli does, decided from its options before anything
+// is drawn or read: a dialog replayed, or a coupon read by the toolkit.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cli/options.h"
+#include "core/coupon_tools.h"
+#include "core/program_state.h"
+#include "memory/scripted_user.h"
+
+namespace stenvik::cli {
+
+// Where the text goes besides the terminal.
+struct Delivery {
+    std::optional<std::filesystem::path> file;
+    bool raw = false;  // the saved file's bytes on stdout
+};
+
+// A freshly opened dialog and the events a user would make on it.
+struct ReplayPlan {
+    std::int32_t seed = 0;  // --seed, or one of this run's own
+    std::vector<Event> events;
+    Delivery delivery;
+    bool state = false;  // the dialog's state as JSON on stdout
+    // A system that refuses the user's choices is the caller's error, not
+    // rows; replayed clicks show the refusal as the window does.
+    bool refusalIsError = false;
+    // rows: set on the program's state before the replay.
+    std::array<std::optional<Percent>, rc::kMatches> percent{};
+    bool uniqueRows = false;
+    // system --upload: the system's text, read back, becomes upload rows.
+    std::optional<Game> upload;
+};
+
+// The commands of the player's toolkit: each reads a coupon text.
+enum class CouponCommand { Info, Expand, Check };
+
+struct CouponPlan {
+    CouponCommand command = CouponCommand::Info;
+    std::string input = "-";                      // a file, or "-" for standard input
+    std::uint64_t price = coupon::kDefaultPrice;  // info: kronor a row
+    bool json = false;                            // info and check
+    std::optional<Game> game;                     // expand: instead of the game the text names
+    coupon::Result result{};                      // check
+    Delivery delivery;                            // expand's rows
+};
+
+using Plan = std::variant<ReplayPlan, CouponPlan>;
+
+// The plan of `command` with `options`; a bad value throws BadArgument.
+Plan MakePlan(std::string_view command, const Options& options);
+
+}  // namespace stenvik::cli
