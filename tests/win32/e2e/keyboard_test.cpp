@@ -2,6 +2,9 @@
 // a new line, Tab stops only at the rows box and the push buttons; closing
 // the window ends the program with exit code 0.
 
+#include <memory>
+#include <type_traits>
+
 #include "core/rc.h"
 #include "tests/win32/e2e/stenvik_test.h"
 
@@ -40,7 +43,19 @@ TEST_F(StenvikTest, EnterInTheRowsBoxStartsANewLine) {
 
 // A busy program takes the key only after Flush has posted its marker: the
 // key's character then comes behind the marker, and Flush waits for it too.
+// A hook in the program holds the character it has taken until the next
+// message is posted, so a Flush that ended on the marker alone would find
+// the text without it, every time.
 TEST_F(StenvikTest, EnterInTheRowsBoxTakenLateStillStartsANewLine) {
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)> module(
+        ::LoadLibraryA("held_character.dll"), ::FreeLibrary);
+    ASSERT_TRUE(module);
+    const auto hold =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(module.get(), "HoldCharacter")));
+    const std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&::UnhookWindowsHookEx)> hook(
+        ::SetWindowsHookExA(WH_GETMESSAGE, hold, module.get(), ::GetWindowThreadProcessId(program.Dialog(), nullptr)),
+        ::UnhookWindowsHookEx);
+    ASSERT_TRUE(hook);
     const HWND rows = program.Control(rc::kRowsBox);
     program.SetRows("ab");
     program.FocusControl(rc::kRowsBox);
