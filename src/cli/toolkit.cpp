@@ -10,6 +10,7 @@
 
 #include "cli/shown.h"
 #include "core/coupon_text.h"
+#include "core/read_error_text.h"
 #include "posix/read_file.h"
 
 namespace stenvik::cli {
@@ -62,7 +63,7 @@ std::variant<coupon::Coupon, EarlyExit> ReadInput(const std::string& input, std:
     if (const auto* error = std::get_if<coupon::ReadError>(&read)) {
         // What was expected may quote the text, which can hold any byte.
         const auto where = input == "-" ? std::string("standard input") : Shown(input);
-        return Stop(kExitBadArgument, where + ": " + WithArgumentsShown(error->Message(), {}));
+        return Stop(kExitBadArgument, where + ": " + WithArgumentsShown(coupon::InEnglish(*error), {}));
     }
     return std::move(std::get<coupon::Coupon>(read));
 }
@@ -140,7 +141,7 @@ std::variant<std::string, EarlyExit> SystemUploadRows(std::string_view system, G
     // The reader takes every text Stenvik writes; one it refuses is a fault
     // of the program, not of the user's choices.
     if (const auto* error = std::get_if<coupon::ReadError>(&read)) {
-        throw std::logic_error("the system's own text is no coupon: " + error->Message());
+        throw std::logic_error("the system's own text is no coupon: " + coupon::InEnglish(*error));
     }
     return UploadRows(std::get<coupon::Coupon>(read), game);
 }

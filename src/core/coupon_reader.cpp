@@ -9,173 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "core/codepage.h"
 #include "core/coupon.h"
+#include "core/coupon_cursor.h"
 #include "core/coupon_text.h"
+#include "core/grid_shape.h"
 
 namespace stenvik::coupon {
 
-std::string ReadError::Message() const {
-    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": expected " + expected;
-}
-
 namespace {
 
-constexpr std::string_view kFirstLine = "the game's name or Match 1:";
-constexpr std::string_view kSign = "1, X or 2";
-constexpr std::string_view kSystemOrder = "each sign once, in the order 1, X, 2";
-constexpr std::string_view kUploadSigns = "13 signs";
+using namespace reading;
+
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kItalienskaFirstWord = kItalienska.substr(0, kItalienska.find(' '));
-
-// A separator of this many hyphens stands in a system; 17 + 4 per row in a
-// grid of single rows. Derived from what the writer appends, so the two never
-// drift apart.
-constexpr std::size_t kSystemHyphens = kSystemSeparator.size() - 3;
-constexpr std::size_t kRowsHyphensStart = kRowsSeparatorStart.size() - 3;
-constexpr std::size_t kRowsHyphensPerRow = kRowsSeparatorPerRow.size();
-static_assert(kSystemHyphens == 23 && kRowsHyphensStart == 17 && kRowsHyphensPerRow == 4);
-
-// Thrown at the first place the text stops being a coupon and caught by
-// ReadCoupon, so it never leaves this file.
-struct Stop {
-    ReadError error;
-};
-
-constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// What no editor shows as text: the C0 controls but the tab, and DEL. A
-// carriage return outside a line break is one of them.
-constexpr bool IsControl(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte < 0x20 && c != '\t') || byte == 0x7F;
-}
-
-constexpr char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-constexpr std::optional<char> SignOf(char c) {
-    switch (c) {
-        case '1': return '1';
-        case 'X':
-        case 'x': return 'X';
-        case '2': return '2';
-        default: return std::nullopt;
-    }
-}
-
-bool IsUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (!DecodeUtf8(text, pos)) return false;
-    }
-    return true;
-}
-
-std::string Label(int match) { return "Match " + std::to_string(match) + ":"; }
-
-std::string Signs(std::size_t count) { return std::to_string(count) + (count == 1 ? " sign" : " signs"); }
-
-// A place in one line of the text. Columns count characters: a UTF-8
-// sequence is one when the whole text is UTF-8, every byte otherwise.
-class Cursor {
-public:
-    Cursor(std::string_view line, int number, bool utf8) : _line(line), _number(number), _utf8(utf8) {}
-
-    bool AtEnd() const { return _pos == _line.size(); }
-    // The end of the line reads as a NUL, which nothing asks for.
-    char Peek() const { return AtEnd() ? '\0' : _line[_pos]; }
-    std::size_t Offset() const { return _pos; }
-    void Advance() { ++_pos; }
-    void SkipBlanks() {
-        while (IsBlank(Peek())) Advance();
-    }
-    bool IsBlankLine() const {
-        return std::all_of(_line.begin() + static_cast<std::ptrdiff_t>(_pos), _line.end(), IsBlank);
-    }
-
-    // Moves past `word` if the line goes on with it, in any case.
-    bool Take(std::string_view word) {
-        const auto rest = _line.substr(_pos);
-        if (rest.size() < word.size()) return false;
-        if (!std::equal(word.begin(), word.end(), rest.begin(), [](char a, char b) { return Lower(a) == Lower(b); })) {
-            return false;
-        }
-        _pos += word.size();
-        return true;
-    }
-
-    // A character that is not text is named as such, whatever was expected.
-    [[noreturn]] void Fail(std::string_view expected) const {
-        const auto before = _line.substr(0, _pos);
-        const auto characters =
-            _utf8 ? std::count_if(before.begin(), before.end(),
-                                  [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; })
-                  : static_cast<std::ptrdiff_t>(before.size());
-        throw Stop{ReadError{.line = _number,
-                             .column = static_cast<int>(characters) + 1,
-                             .expected = std::string(!AtEnd() && IsControl(Peek()) ? "text" : expected)}};
-    }
-
-private:
-    std::string_view _line;
-    std::size_t _pos = 0;
-    int _number;
-    bool _utf8;
-};
-
-// One match line of a grid: where each sign stands, and the line's end for
-// what is missing there.
-struct Cell {
-    std::vector<Cursor> signs;
-    std::optional<Cursor> end;
-};
-
-bool Adjacent(const Cursor& left, const Cursor& right) { return right.Offset() == left.Offset() + 1; }
-
-// A grid holds a system or this many single rows.
-struct Shape {
-    Kind kind;
-    std::size_t rows = 0;
-};
-
-std::optional<Shape> ShapeOf(std::size_t hyphens) {
-    if (hyphens == kSystemHyphens) return Shape{.kind = Kind::System};
-    if (hyphens > kRowsHyphensStart && (hyphens - kRowsHyphensStart) % kRowsHyphensPerRow == 0) {
-        return Shape{.kind = Kind::Grid, .rows = (hyphens - kRowsHyphensStart) / kRowsHyphensPerRow};
-    }
-    return std::nullopt;
-}
-
-// Without separators: k blank-separated signs on every line are k rows, and
-// anything else is a system.
-Shape ShapeOf(const std::array<Cell, rc::kMatches>& cells) {
-    const auto rows = cells.front().signs.size();
-    for (const auto& cell : cells) {
-        const auto& signs = cell.signs;
-        if (signs.size() != rows || std::adjacent_find(signs.begin(), signs.end(), Adjacent) != signs.end()) {
-            return {.kind = Kind::System};
-        }
-    }
-    return {.kind = Kind::Grid, .rows = rows};
-}
-
-void Check(const Cell& cell, const Shape& shape) {
-    const auto& signs = cell.signs;
-    if (shape.kind == Kind::System) {
-        SignSet seen = 0;
-        for (const auto& sign : signs) {
-            // The sets' bits rise in the order 1, X, 2.
-            const auto set = SetOf(*SignOf(sign.Peek()));
-            if (set <= seen) sign.Fail(kSystemOrder);
-            seen |= set;
-        }
-        return;
-    }
-    for (std::size_t i = 0; i < signs.size(); ++i) {
-        if (i == shape.rows) signs[i].Fail(Signs(shape.rows));
-        if (i > 0 && Adjacent(signs[i - 1], signs[i])) signs[i].Fail("a blank");
-    }
-    if (signs.size() < shape.rows) cell.end->Fail(Signs(shape.rows));
-}
 
 class Reader {
 public:
@@ -194,7 +40,7 @@ public:
 
     Coupon Read() {
         auto first = NextContent();
-        if (!first) throw Stop{ReadError{.line = 1, .column = 1, .expected = std::string(kFirstLine)}};
+        if (!first) throw Stop{ReadError{.line = 1, .column = 1, .expected = Expected::GameOrFirstMatch}};
         first->SkipBlanks();
         if (auto probe = *first; probe.Take("match")) return ReadGrid(*first);
         return ReadUpload(*first);
@@ -226,7 +72,7 @@ private:
         coupon.kind = Kind::Upload;
         coupon.game = ReadGame(first);
         while (auto row = NextContent()) coupon.rows.push_back(ReadUploadRow(*row));
-        if (coupon.rows.empty()) End().Fail("E,");
+        if (coupon.rows.empty()) End().Fail(Expected::UploadRow);
         return coupon;
     }
 
@@ -235,39 +81,39 @@ private:
         Game game = Game::Stryktipset;
         if (at.Take(kItalienskaFirstWord)) {
             at.SkipBlanks();
-            if (!at.Take(kStryktipset)) at.Fail(kStryktipset);
+            if (!at.Take(kStryktipset)) at.Fail(Expected::Stryktipset);
             game = Game::Italienska;
         } else if (!at.Take(kStryktipset)) {
-            at.Fail(kFirstLine);
+            at.Fail(Expected::GameOrFirstMatch);
         }
         at.SkipBlanks();
         if (at.Peek() == ',') {
             for (at.Advance(); !at.AtEnd(); at.Advance()) {
-                if (IsControl(at.Peek())) at.Fail("text");
+                if (IsControl(at.Peek())) at.Fail(Expected::Text);
             }
         }
-        if (!at.AtEnd()) at.Fail("a comma or the end of the line");
+        if (!at.AtEnd()) at.Fail(Expected::CommaOrLineEnd);
         return game;
     }
 
     static Row ReadUploadRow(Cursor& at) {
         at.SkipBlanks();
-        if (!at.Take("E")) at.Fail("E,");
+        if (!at.Take("E")) at.Fail(Expected::UploadRow);
         Row row{};
         for (auto& sign : row) {
             at.SkipBlanks();
-            if (at.AtEnd()) at.Fail(kUploadSigns);
-            if (at.Peek() != ',') at.Fail("a comma");
+            if (at.AtEnd()) at.Fail(Expected::Signs, rc::kMatches);
+            if (at.Peek() != ',') at.Fail(Expected::Comma);
             at.Advance();
             at.SkipBlanks();
             const auto read = SignOf(at.Peek());
-            if (!read) at.Fail(kSign);
+            if (!read) at.Fail(Expected::Sign);
             sign = *read;
             at.Advance();
         }
         at.SkipBlanks();
-        if (at.Peek() == ',') at.Fail(kUploadSigns);
-        if (!at.AtEnd()) at.Fail("the end of the line");
+        if (at.Peek() == ',') at.Fail(Expected::Signs, rc::kMatches);
+        if (!at.AtEnd()) at.Fail(Expected::LineEnd);
         return row;
     }
 
@@ -296,9 +142,8 @@ private:
         bool separatorMayFollow = false;
         auto line = std::optional(first);
         for (; match < rc::kMatches; line = NextContent()) {
-            const auto label = Label(match + 1);
-            const auto expected = separatorMayFollow ? "a separator or " + label : label;
-            if (!line) End().Fail(expected);
+            const auto expected = separatorMayFollow ? Expected::SeparatorOrMatch : Expected::Match;
+            if (!line) End().Fail(expected, match + 1);
             line->SkipBlanks();
             if (separatorMayFollow && line->Peek() == '-') {
                 ReadSeparator(*line, shape ? hyphens : std::nullopt);
@@ -314,7 +159,7 @@ private:
         }
         if (line) {
             line->SkipBlanks();
-            line->Fail("the end of the text");
+            line->Fail(Expected::TextEnd);
         }
         if (!shape) {
             shape = ShapeOf(cells);
@@ -329,25 +174,25 @@ private:
         const auto start = at;
         std::size_t hyphens = 0;
         for (; at.Peek() == '-'; at.Advance()) ++hyphens;
-        if (!expected) start.Fail("a separator of 23 hyphens or 17 + 4 per row");
-        if (hyphens != *expected) start.Fail("a separator of " + std::to_string(*expected) + " hyphens");
+        if (!expected) start.Fail(Expected::AnySeparator);
+        if (hyphens != *expected) start.Fail(Expected::Separator, static_cast<int>(*expected));
         at.SkipBlanks();
-        if (!at.AtEnd()) at.Fail("the end of the line");
+        if (!at.AtEnd()) at.Fail(Expected::LineEnd);
     }
 
     // "Match m:", with any blanks around its parts.
-    static void ReadLabel(Cursor& at, int match, std::string_view expected) {
-        if (!at.Take("match")) at.Fail(expected);
+    static void ReadLabel(Cursor& at, int match, Expected expected) {
+        if (!at.Take("match")) at.Fail(expected, match);
         at.SkipBlanks();
         const auto number = at;
         int value = 0;
         for (; at.Peek() >= '0' && at.Peek() <= '9' && value <= rc::kMatches; at.Advance()) {
             value = 10 * value + (at.Peek() - '0');
         }
-        if (number.Offset() == at.Offset()) at.Fail(Label(match));
-        if (value != match) number.Fail(Label(match));
+        if (number.Offset() == at.Offset()) at.Fail(Expected::Match, match);
+        if (value != match) number.Fail(Expected::Match, match);
         at.SkipBlanks();
-        if (!at.Take(":")) at.Fail(Label(match));
+        if (!at.Take(":")) at.Fail(Expected::Match, match);
     }
 
     // Signs and blanks, at least one sign; what they mean depends on the
@@ -355,10 +200,10 @@ private:
     static Cell ReadCell(Cursor& at) {
         Cell cell;
         at.SkipBlanks();
-        if (at.AtEnd()) at.Fail(kSign);
+        if (at.AtEnd()) at.Fail(Expected::Sign);
         for (; !at.AtEnd(); at.Advance()) {
             if (IsBlank(at.Peek())) continue;
-            if (!SignOf(at.Peek())) at.Fail(kSign);
+            if (!SignOf(at.Peek())) at.Fail(Expected::Sign);
             cell.signs.push_back(at);
         }
         cell.end = at;

@@ -14,6 +14,7 @@ namespace stenvik::dialog::result {
 
 inline constexpr int kDialog = 201;
 inline constexpr int kResults = 2101;  // the edit the signs are typed into
+inline constexpr int kPrompt = 2102;   // the question over it
 inline constexpr int kOk = 1;          // IDOK, which Enter presses
 inline constexpr int kCancel = 2;      // IDCANCEL, which Escape and the close box press
 
@@ -42,7 +43,7 @@ inline constexpr std::uint32_t kDefPushButton = 0x1;
 // Placed over the rows box, relative to the main dialog.
 inline constexpr Frame kFrame{
     .id = kDialog,
-    .captionStart = rows_box::kResultTitle,
+    .captionStart = rows_box::kResultQuestion.title,
     .font = dialog::kFrame.font,
     .pointSize = dialog::kFrame.pointSize,
     .rect = {200, 90, 200, 76},
@@ -51,7 +52,11 @@ inline constexpr Frame kFrame{
 };
 
 inline constexpr std::array<Item, 4> kItems = {{
-    {"STATIC", rc::kNoId, rows_box::kResultPrompt, {7, 7, 186, 20}, style::kChild | style::kVisible | style::kGroup},
+    {"STATIC",
+     kPrompt,
+     rows_box::kResultQuestion.prompt,
+     {7, 7, 186, 20},
+     style::kChild | style::kVisible | style::kGroup},
     {"EDIT",
      kResults,
      u8"",

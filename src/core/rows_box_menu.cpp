@@ -7,6 +7,7 @@
 #include "core/codepage.h"
 #include "core/coupon_text.h"
 #include "core/coupon_tools.h"
+#include "core/read_error_text.h"
 
 namespace stenvik::rows_box {
 namespace {
@@ -27,54 +28,13 @@ std::string Number(std::uint64_t value) {
 
 std::string Rows(std::uint64_t count) { return Number(count) + (count == 1 ? " rad" : " rader"); }
 
-// What the reader expected, in Swedish. Names the text itself holds, such
-// as "Match 3:" and the games, read the same in both languages.
-std::string Swedish(std::string_view expected) {
-    struct Phrase {
-        std::string_view english;
-        std::u8string_view swedish;
-    };
-    static constexpr auto kPhrases = std::to_array<Phrase>({
-        {"the game's name or Match 1:", u8"spelets namn eller Match 1:"},
-        {"1, X or 2", u8"1, X eller 2"},
-        {"each sign once, in the order 1, X, 2", u8"varje tecken en gång, i ordningen 1, X, 2"},
-        {"a blank", u8"ett mellanslag"},
-        {"a comma or the end of the line", u8"ett kommatecken eller radens slut"},
-        {"a comma", u8"ett kommatecken"},
-        {"the end of the line", u8"radens slut"},
-        {"the end of the text", u8"textens slut"},
-        {"a separator of 23 hyphens or 17 + 4 per row", u8"en skiljelinje med 23 bindestreck eller 17 + 4 per rad"},
-    });
-    for (const auto& phrase : kPhrases) {
-        if (expected == phrase.english) return Utf8(phrase.swedish);
-    }
-    constexpr std::string_view kSeparatorOr = "a separator or ";
-    if (expected.starts_with(kSeparatorOr))
-        return "en skiljelinje eller " + Swedish(expected.substr(kSeparatorOr.size()));
-    constexpr std::string_view kSeparatorOf = "a separator of ";
-    constexpr std::string_view kHyphens = " hyphens";
-    if (expected.starts_with(kSeparatorOf) && expected.ends_with(kHyphens)) {
-        const auto count =
-            expected.substr(kSeparatorOf.size(), expected.size() - kSeparatorOf.size() - kHyphens.size());
-        return "en skiljelinje med " + std::string(count) + " bindestreck";
-    }
-    for (const std::string_view signs : {" signs", " sign"}) {
-        if (expected.ends_with(signs) && expected.size() > signs.size() &&
-            std::all_of(expected.begin(), expected.end() - static_cast<std::ptrdiff_t>(signs.size()),
-                        [](char c) { return c >= '0' && c <= '9'; })) {
-            return std::string(expected.substr(0, expected.size() - signs.size())) + " tecken";
-        }
-    }
-    return std::string(expected);
-}
-
 Outcome Told(std::string message) { return {.message = std::move(message), .replacement = {}, .error = false}; }
 Outcome Refusal(std::string message) { return {.message = std::move(message), .replacement = {}, .error = true}; }
 
 // The box's text as a coupon, or the message that says where it stops being one.
 std::variant<coupon::Coupon, Outcome> Read(std::string_view text) {
     auto read = coupon::ReadCoupon(text);
-    if (const auto* error = std::get_if<coupon::ReadError>(&read)) return Refusal(SwedishMessage(*error));
+    if (const auto* error = std::get_if<coupon::ReadError>(&read)) return Refusal(coupon::InSwedish(*error));
     return std::move(std::get<coupon::Coupon>(read));
 }
 
@@ -84,20 +44,67 @@ std::string GameName(Game game) {
 
 std::string UploadLimit() { return Utf8(u8"En uppladdningsfil rymmer högst ") + Rows(coupon::kUploadRowLimit) + "."; }
 
+// The row of `id` among `rows` and their submenus.
+const MenuItem* Find(std::span<const MenuItem> rows, int id) {
+    for (const auto& row : rows) {
+        if (row.id == id && row.step != nullptr) return &row;
+        if (const auto* found = Find(row.submenu, id)) return found;
+    }
+    return nullptr;
+}
+
+void Show(Access& access, const Outcome& outcome) {
+    if (outcome.replacement) access.Replace(*outcome.replacement);
+    if (!outcome.message.empty()) access.Tell({.title = kTitle, .text = outcome.message, .warning = outcome.error});
+}
+
 }  // namespace
+
+Row KindOf(const MenuItem& item) {
+    if (!item.submenu.empty()) return Row::Submenu;
+    if (item.step != nullptr) return Row::Toolkit;
+    return item.id == kSeparator ? Row::Separator : Row::Edit;
+}
+
+std::span<const MenuItem> ToolkitRows(std::span<const MenuItem> rows) {
+    const auto first = std::find_if(rows.begin(), rows.end(), [](const MenuItem& row) {
+        return KindOf(row) == Row::Toolkit || KindOf(row) == Row::Submenu;
+    });
+    return {first, rows.end()};
+}
 
 bool CanAct(std::string_view text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; });
 }
 
-std::string SwedishMessage(const coupon::ReadError& error) {
-    return "Rad " + std::to_string(error.line) + ", kolumn " + std::to_string(error.column) + Utf8(u8": väntade ") +
-           Swedish(error.expected);
+bool Act(int id, Access& access) {
+    const auto* item = Find(kMenu, id);
+    if (item == nullptr) return false;
+    const auto text = access.Text();
+    Request request{.text = text, .checked = access.CheckedGame(), .typed = {}};
+    if (item->asks == nullptr) {
+        Show(access, item->step(request));
+        return true;
+    }
+    if (auto read = Read(text); const auto* refusal = std::get_if<Outcome>(&read)) {
+        Show(access, *refusal);
+        return true;
+    }
+    std::string typed;
+    for (;;) {
+        auto answer = access.Ask(*item->asks, typed);
+        if (!answer) return true;
+        typed = std::move(*answer);
+        request.typed = typed;
+        const auto outcome = item->step(request);
+        Show(access, outcome);
+        if (!outcome.askAgain) return true;
+    }
 }
 
-Outcome CountAndCost(std::string_view text) {
-    auto read = Read(text);
+Outcome CountAndCost(const Request& request) {
+    auto read = Read(request.text);
     if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
     const auto& coupon = std::get<coupon::Coupon>(read);
     static constexpr std::array<std::u8string_view, 3> kKinds = {u8"enkelrader", u8"system", u8"uppladdningsrader"};
@@ -110,32 +117,28 @@ Outcome CountAndCost(std::string_view text) {
                 "\nRyms i en uppladdningsfil: " + (fits ? "ja" : "nej. " + UploadLimit()));
 }
 
-Outcome ToUploadRows(std::string_view text, std::optional<Game> checked) {
-    auto read = Read(text);
+Outcome ToUploadRows(const Request& request) {
+    auto read = Read(request.text);
     if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
     const auto& coupon = std::get<coupon::Coupon>(read);
     if (const auto rows = coupon::RowCount(coupon); !coupon::FitsUpload(rows)) {
         return Refusal("Kupongen har " + Rows(rows) + ". " + UploadLimit());
     }
-    const auto game = coupon.game.value_or(checked.value_or(Game::Stryktipset));
+    const auto game = coupon.game.value_or(request.checked.value_or(Game::Stryktipset));
     return {.message = {}, .replacement = coupon::UploadText(coupon, game), .error = false};
 }
 
-std::optional<Outcome> Unreadable(std::string_view text) {
-    auto read = Read(text);
+Outcome CheckAgainst(const Request& request) {
+    auto read = Read(request.text);
     if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
-    return std::nullopt;
-}
-
-Outcome CheckAgainst(std::string_view text, std::string_view results) {
-    auto read = Read(text);
-    if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
-    const auto typed = coupon::ReadResult(results);
+    const auto typed = coupon::ReadResult(request.typed);
     if (const auto* error = std::get_if<coupon::ResultError>(&typed)) {
-        if (!error->noSign.empty()) {
-            return Refusal("\"" + std::string(error->noSign) + Utf8(u8"\" är inget tecken: skriv 1, X, 2 eller -."));
-        }
-        return Refusal(std::to_string(error->signs) + Utf8(u8" tecken: skriv 13, ett för varje match."));
+        auto refusal =
+            Refusal(error->noSign.empty()
+                        ? std::to_string(error->signs) + Utf8(u8" tecken: skriv 13, ett för varje match.")
+                        : "\"" + std::string(error->noSign) + Utf8(u8"\" är inget tecken: skriv 1, X, 2 eller -."));
+        refusal.askAgain = true;
+        return refusal;
     }
     const auto summary = coupon::Check(std::get<coupon::Coupon>(read), std::get<coupon::Result>(typed));
     std::string message;

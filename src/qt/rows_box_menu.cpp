@@ -6,10 +6,11 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/codepage.h"
-#include "core/rows_box_menu.h"
 #include "qt/rows_text.h"
 
 namespace stenvik::qt {
@@ -34,7 +35,34 @@ constexpr auto kStandardActions = std::to_array<StandardAction>({
     {"select-all", rc::menu::kSelectAll},
 });
 
-bool IsToolkitItem(int id) { return id >= rc::menu::kCountAndCost; }
+// The window as the core's items reach it.
+class BoxAccess final : public rows_box::Access {
+public:
+    BoxAccess(DialogWindow& window, UserPrompts& prompts) : _window(window), _prompts(prompts) {}
+
+    std::string Text() const override { return ToUtf8(_window.RowsBox()->document()->toRawText()); }
+    void Replace(const std::string& cp1252) override { ReplaceUndoably(*_window.RowsBox(), FromCp1252(cp1252)); }
+    void Tell(const rows_box::Message& message) override {
+        const auto tell = message.warning ? &UserPrompts::Warn : &UserPrompts::Inform;
+        (_prompts.*tell)(&_window, FromUtf8(message.title), FromUtf8(message.text));
+    }
+    std::optional<std::string> Ask(const rows_box::Question& question, const std::string& typed) override {
+        const auto answer =
+            _prompts.AskLine(&_window, FromUtf8(question.title), FromUtf8(question.prompt), FromUtf8(typed));
+        if (!answer) return std::nullopt;
+        return answer->toStdString();
+    }
+    std::optional<Game> CheckedGame() const override {
+        const auto checked = [this](int id) { return qobject_cast<QAbstractButton*>(_window.Widget(id))->isChecked(); };
+        if (checked(rc::kStryktipset)) return Game::Stryktipset;
+        if (checked(rc::kItalienska)) return Game::Italienska;
+        return std::nullopt;
+    }
+
+private:
+    DialogWindow& _window;
+    UserPrompts& _prompts;
+};
 
 }  // namespace
 
@@ -44,7 +72,7 @@ RowsBoxMenu::RowsBoxMenu(DialogWindow& window, UserPrompts& prompts) : _window(w
     window.RowsBox()->viewport()->installEventFilter(this);
 }
 
-std::unique_ptr<QMenu> RowsBoxMenu::Make() {
+std::unique_ptr<QMenu> RowsBoxMenu::Make(std::span<const rows_box::MenuItem> rows) {
     QPlainTextEdit& box = *_window.RowsBox();
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     for (QAction* action : menu->actions()) {
@@ -53,15 +81,32 @@ std::unique_ptr<QMenu> RowsBoxMenu::Make() {
         }
     }
     menu->addSeparator();
-    const bool canAct = rows_box::CanAct(ToUtf8(box.document()->toRawText()));
-    for (const auto& item : rows_box::kMenu) {
-        if (!IsToolkitItem(item.id)) continue;
-        QAction* action = menu->addAction(FromUtf8(item.text));
-        action->setData(item.id);
-        action->setEnabled(canAct);
-        connect(action, &QAction::triggered, this, [this, id = item.id] { Act(id); });
-    }
+    AddRows(*menu, rows, rows_box::CanAct(ToUtf8(box.document()->toRawText())));
     return menu;
+}
+
+void RowsBoxMenu::AddRows(QMenu& menu, std::span<const rows_box::MenuItem> rows, bool canAct) {
+    for (const auto& row : rows) {
+        switch (rows_box::KindOf(row)) {
+            case rows_box::Row::Separator: menu.addSeparator(); break;
+            case rows_box::Row::Edit: break;  // the edit's own are there already
+            case rows_box::Row::Submenu: {
+                // Owned by `menu`, as its actions are.
+                QMenu* submenu = menu.addMenu(FromUtf8(row.text));
+                submenu->menuAction()->setData(row.id);
+                submenu->menuAction()->setEnabled(canAct);
+                AddRows(*submenu, row.submenu, canAct);
+                break;
+            }
+            case rows_box::Row::Toolkit: {
+                QAction* action = menu.addAction(FromUtf8(row.text));
+                action->setData(row.id);
+                action->setEnabled(canAct);
+                connect(action, &QAction::triggered, this, [this, id = row.id] { Act(id); });
+                break;
+            }
+        }
+    }
 }
 
 // Shift+F10 opens it as on Windows, at the caret; Qt gives that key no meaning.
@@ -81,41 +126,9 @@ bool RowsBoxMenu::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-std::optional<Game> RowsBoxMenu::CheckedGame() const {
-    const auto checked = [this](int id) { return qobject_cast<QAbstractButton*>(_window.Widget(id))->isChecked(); };
-    if (checked(rc::kStryktipset)) return Game::Stryktipset;
-    if (checked(rc::kItalienska)) return Game::Italienska;
-    return std::nullopt;
-}
-
 void RowsBoxMenu::Act(int id) {
-    QPlainTextEdit& box = *_window.RowsBox();
-    const std::string text = ToUtf8(box.document()->toRawText());
-    rows_box::Outcome outcome;
-    switch (id) {
-        case rc::menu::kCountAndCost: outcome = rows_box::CountAndCost(text); break;
-        case rc::menu::kToUploadRows: outcome = rows_box::ToUploadRows(text, CheckedGame()); break;
-        case rc::menu::kCheckResult: {
-            if (auto refusal = rows_box::Unreadable(text)) {
-                outcome = std::move(*refusal);
-                break;
-            }
-            const auto results =
-                _prompts.AskLine(&_window, FromUtf8(rows_box::kResultTitle), FromUtf8(rows_box::kResultPrompt));
-            if (!results) return;
-            outcome = rows_box::CheckAgainst(text, results->toStdString());
-            break;
-        }
-        default: return;
-    }
-    if (outcome.replacement) ReplaceUndoably(box, FromCp1252(*outcome.replacement));
-    if (outcome.message.empty()) return;
-    const QString title = FromUtf8(rows_box::kTitle);
-    if (outcome.error) {
-        _prompts.Warn(&_window, title, FromUtf8(outcome.message));
-    } else {
-        _prompts.Inform(&_window, title, FromUtf8(outcome.message));
-    }
+    BoxAccess access(_window, _prompts);
+    rows_box::Act(id, access);
 }
 
 }  // namespace stenvik::qt

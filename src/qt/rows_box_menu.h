@@ -1,13 +1,13 @@
 #pragma once
 // The rows box's context menu, as the Windows program has it: the edit's
 // own commands, a separator, then what the toolkit tells of the box's text.
-// The toolkit's items call the core directly; the Controller never sees them.
+// The core carries out the toolkit's items; the Controller never sees them.
 
 #include <QObject>
 #include <memory>
-#include <optional>
+#include <span>
 
-#include "core/coupon.h"
+#include "core/rows_box_menu.h"
 #include "qt/dialog_window.h"
 #include "qt/user_prompts.h"
 
@@ -20,16 +20,16 @@ public:
     // Shows the menu on a right click, the menu key and Shift+F10 in the rows box.
     RowsBoxMenu(DialogWindow& window, UserPrompts& prompts);
 
-    // The menu as it would open now; each item carries its rc::menu
-    // identifier as its data.
-    std::unique_ptr<QMenu> Make();
+    // The menu as it would open now, with `rows` after the edit's own
+    // commands; each item carries its rc::menu identifier as its data.
+    std::unique_ptr<QMenu> Make(std::span<const rows_box::MenuItem> rows = rows_box::ToolkitRows(rows_box::kMenu));
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void AddRows(QMenu& menu, std::span<const rows_box::MenuItem> rows, bool canAct);
     void Act(int id);
-    std::optional<Game> CheckedGame() const;
 
     DialogWindow& _window;
     UserPrompts& _prompts;

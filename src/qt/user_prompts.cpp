@@ -58,8 +58,10 @@ std::optional<QString> UserPrompts::AskSaveFileName(QWidget* parent) {
     return dialog->selectedFiles().constFirst();
 }
 
-std::optional<QString> UserPrompts::AskLine(QWidget* parent, const QString& title, const QString& prompt) {
+std::optional<QString> UserPrompts::AskLine(QWidget* parent, const QString& title, const QString& prompt,
+                                            const QString& typed) {
     const auto dialog = MakeLineDialog(parent, title, prompt);
+    dialog->setTextValue(typed);
     if (dialog->exec() != QDialog::Accepted) return std::nullopt;
     return dialog->textValue();
 }

@@ -33,8 +33,10 @@ public:
     // The name the user chose, or nullopt when the dialog was cancelled.
     // Nothing is proposed: no name, and no folder from an earlier save.
     virtual std::optional<QString> AskSaveFileName(QWidget* parent);
-    // The line the user typed, or nullopt when the dialog was cancelled.
-    virtual std::optional<QString> AskLine(QWidget* parent, const QString& title, const QString& prompt);
+    // The line the user typed into a dialog that opened holding `typed`, or
+    // nullopt when the dialog was cancelled.
+    virtual std::optional<QString> AskLine(QWidget* parent, const QString& title, const QString& prompt,
+                                           const QString& typed);
     // A message with an OK button; a null parent gives a box of its own.
     virtual void Warn(QWidget* parent, const QString& caption, const QString& text);
     virtual void Inform(QWidget* parent, const QString& caption, const QString& text);

@@ -1,8 +1,10 @@
 #include "win32/rows_box_menu.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/codepage.h"
 #include "core/rc.h"
@@ -26,12 +28,6 @@ std::string TextOf(HWND box) {
     return text;
 }
 
-std::optional<Game> CheckedGame(HWND dialog) {
-    if (::IsDlgButtonChecked(dialog, rc::kStryktipset) == BST_CHECKED) return Game::Stryktipset;
-    if (::IsDlgButtonChecked(dialog, rc::kItalienska) == BST_CHECKED) return Game::Italienska;
-    return std::nullopt;
-}
-
 // Keys typed while a window the menu opened was up are that window's, and
 // go with it. Closing a window can hold the program up: under Wine with no
 // window manager to answer, for two seconds. Keys still queued then would
@@ -43,40 +39,68 @@ void DropTypeAhead() {
     }
 }
 
-void Show(HWND box, const rows_box::Outcome& outcome) {
-    if (outcome.replacement) ReplaceUndoably(box, *outcome.replacement);
-    if (outcome.message.empty()) return;
-    ::MessageBoxW(::GetParent(box), Widen(outcome.message, CP_UTF8).c_str(), Wide(rows_box::kTitle).c_str(),
-                  MB_OK | (outcome.error ? MB_ICONWARNING : MB_ICONINFORMATION));
-    DropTypeAhead();
+// The question's texts, what the dialog opens holding, and what was typed
+// in it when OK closed it, all in UTF-8.
+struct Asked {
+    const rows_box::Question& question;
+    std::string typed;
+};
+
+std::wstring TextOfW(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 INT_PTR CALLBACK ResultDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        const auto& asked = *reinterpret_cast<const Asked*>(lParam);
+        ::SetWindowTextW(hwnd, Wide(asked.question.title).c_str());
+        ::SetDlgItemTextW(hwnd, dialog::result::kPrompt, Wide(asked.question.prompt).c_str());
+        ::SetDlgItemTextW(hwnd, dialog::result::kResults, Widen(asked.typed, CP_UTF8).c_str());
         return TRUE;  // the focus goes to the edit, the first tab stop
     }
     if (message != WM_COMMAND) return FALSE;
     const int id = LOWORD(wParam);
     if (id == dialog::result::kOk) {
-        const HWND edit = ::GetDlgItem(hwnd, dialog::result::kResults);
-        std::wstring typed(static_cast<std::size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
-        typed.resize(static_cast<std::size_t>(::GetWindowTextW(edit, typed.data(), static_cast<int>(typed.size()))));
-        *reinterpret_cast<std::string*>(::GetWindowLongPtrW(hwnd, DWLP_USER)) = Narrow(typed, CP_UTF8);
+        auto& asked = *reinterpret_cast<Asked*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+        asked.typed = Narrow(TextOfW(::GetDlgItem(hwnd, dialog::result::kResults)), CP_UTF8);
     }
     if (id == dialog::result::kOk || id == dialog::result::kCancel) ::EndDialog(hwnd, id);
     return TRUE;
 }
 
-// The results the player typed, in UTF-8; nothing when they cancelled.
-std::optional<std::string> AskForResults(HWND owner) {
-    std::string typed;
-    const auto answer = ::DialogBoxParamW(TheInstance, MAKEINTRESOURCEW(dialog::result::kDialog), owner,
-                                          ResultDialogProc, reinterpret_cast<LPARAM>(&typed));
-    DropTypeAhead();
-    if (answer != dialog::result::kOk) return std::nullopt;
-    return typed;
-}
+// The rows box and its dialog as the core's items reach them.
+class BoxAccess final : public rows_box::Access {
+public:
+    explicit BoxAccess(HWND box) : _box(box) {}
+
+    std::string Text() const override { return TextOf(_box); }
+    void Replace(const std::string& cp1252) override { ReplaceUndoably(_box, cp1252); }
+    void Tell(const rows_box::Message& message) override {
+        ::MessageBoxW(::GetParent(_box), Widen(message.text, CP_UTF8).c_str(), Wide(message.title).c_str(),
+                      MB_OK | (message.warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+        DropTypeAhead();
+    }
+    std::optional<std::string> Ask(const rows_box::Question& question, const std::string& typed) override {
+        Asked asked{.question = question, .typed = typed};
+        const auto answer = ::DialogBoxParamW(TheInstance, MAKEINTRESOURCEW(dialog::result::kDialog), ::GetParent(_box),
+                                              ResultDialogProc, reinterpret_cast<LPARAM>(&asked));
+        DropTypeAhead();
+        if (answer != dialog::result::kOk) return std::nullopt;
+        return std::move(asked.typed);
+    }
+    std::optional<Game> CheckedGame() const override {
+        const HWND dialog = ::GetParent(_box);
+        if (::IsDlgButtonChecked(dialog, rc::kStryktipset) == BST_CHECKED) return Game::Stryktipset;
+        if (::IsDlgButtonChecked(dialog, rc::kItalienska) == BST_CHECKED) return Game::Italienska;
+        return std::nullopt;
+    }
+
+private:
+    HWND _box;
+};
 
 bool IsEnabled(HWND box, int id, const std::string& text) {
     DWORD start = 0;
@@ -94,19 +118,30 @@ bool IsEnabled(HWND box, int id, const std::string& text) {
     }
 }
 
-}  // namespace
-
-Menu MakeContextMenu(HWND box) {
-    Menu menu(::CreatePopupMenu());
-    const auto text = TextOf(box);
-    for (const auto& item : rows_box::kMenu) {
-        if (item.id == rows_box::kSeparator) {
-            ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+void AppendRows(HMENU menu, std::span<const rows_box::MenuItem> rows, HWND box, const std::string& text) {
+    for (const auto& row : rows) {
+        const auto kind = rows_box::KindOf(row);
+        if (kind == rows_box::Row::Separator) {
+            ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const UINT grey = IsEnabled(box, row.id, text) ? MF_ENABLED : MF_GRAYED;
+        if (kind == rows_box::Row::Submenu) {
+            // The menu takes the submenu over, and destroys it with itself.
+            Menu submenu(::CreatePopupMenu());
+            AppendRows(submenu.get(), row.submenu, box, text);
+            ::AppendMenuW(menu, MF_POPUP | grey, reinterpret_cast<UINT_PTR>(submenu.release()), Wide(row.text).c_str());
         } else {
-            ::AppendMenuW(menu.get(), MF_STRING | (IsEnabled(box, item.id, text) ? MF_ENABLED : MF_GRAYED),
-                          static_cast<UINT_PTR>(item.id), Wide(item.text).c_str());
+            ::AppendMenuW(menu, MF_STRING | grey, static_cast<UINT_PTR>(row.id), Wide(row.text).c_str());
         }
     }
+}
+
+}  // namespace
+
+Menu MakeContextMenu(HWND box, std::span<const rows_box::MenuItem> rows) {
+    Menu menu(::CreatePopupMenu());
+    AppendRows(menu.get(), rows, box, TextOf(box));
     return menu;
 }
 
@@ -135,20 +170,10 @@ bool RunMenuCommand(HWND box, int id) {
         case rc::menu::kPaste: ::SendMessageA(box, WM_PASTE, 0, 0); return true;
         case rc::menu::kDelete: ::SendMessageA(box, WM_CLEAR, 0, 0); return true;
         case rc::menu::kSelectAll: ::SendMessageA(box, EM_SETSEL, 0, -1); return true;
-        case rc::menu::kCountAndCost: Show(box, rows_box::CountAndCost(TextOf(box))); return true;
-        case rc::menu::kToUploadRows:
-            Show(box, rows_box::ToUploadRows(TextOf(box), CheckedGame(::GetParent(box))));
-            return true;
-        case rc::menu::kCheckResult: {
-            const auto text = TextOf(box);
-            if (const auto refusal = rows_box::Unreadable(text)) {
-                Show(box, *refusal);
-            } else if (const auto results = AskForResults(::GetParent(box))) {
-                Show(box, rows_box::CheckAgainst(text, *results));
-            }
-            return true;
+        default: {
+            BoxAccess access(box);
+            return rows_box::Act(id, access);
         }
-        default: return false;
     }
 }
 

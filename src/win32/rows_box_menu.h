@@ -7,7 +7,10 @@
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <type_traits>
+
+#include "core/rows_box_menu.h"
 
 namespace stenvik::win32 {
 
@@ -16,18 +19,18 @@ struct MenuDeleter {
 };
 using Menu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
-// The menu for the rows box `box` as it stands now: the edit commands
-// greyed out as the edit control's own menu greys them, the toolkit's
-// where the box holds nothing to read.
-Menu MakeContextMenu(HWND box);
+// The menu of `rows` for the rows box `box` as it stands now: the edit
+// commands greyed out as the edit control's own menu greys them, the
+// toolkit's items and submenus where the box holds nothing to read.
+Menu MakeContextMenu(HWND box, std::span<const rows_box::MenuItem> rows = rows_box::kMenu);
 
 // Shows the menu at `where`, WM_CONTEXTMENU's screen position, and carries
 // out the item chosen. From the keyboard (-1, -1) it opens at the caret, or
 // at the box's corner when the caret is out of sight.
 void ShowContextMenu(HWND box, LPARAM where);
 
-// Carries out the menu item `id` on the rows box; false for any other
-// identifier.
+// Carries out the menu item `id` of rows_box::kMenu on the rows box; false
+// for any other identifier.
 bool RunMenuCommand(HWND box, int id);
 
 }  // namespace stenvik::win32

@@ -8,7 +8,7 @@
 
 #include "core/coupon.h"
 #include "core/coupon_text.h"
-#include "core/rows_box_menu.h"
+#include "core/read_error_text.h"
 #include "memory/scripted_user.h"
 #include "tests/support/box_texts.h"
 
@@ -22,7 +22,7 @@ void PrintTo(const Coupon& coupon, std::ostream* os) {
     *os << ", system";
     for (const auto set : coupon.system) *os << ' ' << static_cast<int>(set);
 }
-void PrintTo(const ReadError& error, std::ostream* os) { *os << error.Message(); }
+void PrintTo(const ReadError& error, std::ostream* os) { *os << InEnglish(error); }
 
 namespace {
 
@@ -57,7 +57,7 @@ Coupon System(const std::vector<std::string>& cells) {
 std::string Message(std::string_view text) {
     const auto result = ReadCoupon(text);
     const auto* error = std::get_if<ReadError>(&result);
-    return error ? error->Message() : "<a coupon>";
+    return error ? InEnglish(*error) : "<a coupon>";
 }
 
 std::string Replace(std::string text, std::string_view from, std::string_view to) {
@@ -169,12 +169,12 @@ TEST(CouponReader, SeparatorsAndCellsTellRowsFromASystem) {
          System(std::vector<std::string>(13, "1X"))},
         {"a separator left out", WithLine(halfCovers, 8, std::nullopt), system},
         {"21 hyphens, a full cover", WithLine(WithLine(singles, 1, " Match 1:   1X2 "), 4, " " + std::string(21, '-')),
-         ReadError{1, 14, "1 sign"}},
-        {"25 hyphens, a full cover", WithLine(twoRows, 2, " Match 2:   1X2 "), ReadError{2, 14, "a blank"}},
+         ReadError{1, 14, Expected::Signs, 1}},
+        {"25 hyphens, a full cover", WithLine(twoRows, 2, " Match 2:   1X2 "), ReadError{2, 14, Expected::Blank}},
         {"23 hyphens, a sign twice", WithLine(halfCovers, 2, " Match 2:   2  2 "),
-         ReadError{2, 16, "each sign once, in the order 1, X, 2"}},
+         ReadError{2, 16, Expected::SignsInOrder}},
         {"no separators, a sign twice beside a full cover", WithLine(withFullCover, 2, " Match 2:   2  2 "),
-         ReadError{2, 16, "each sign once, in the order 1, X, 2"}},
+         ReadError{2, 16, Expected::SignsInOrder}},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadCoupon(c.text), c.expected) << c.name;
 }
@@ -312,16 +312,7 @@ TEST(CouponReader, MalformedTextsNameTheLineAndColumn) {
         {"after UTF-8", "Stryktipset,Omg\xC3\xA5ng\x7F\r\n" + row, "line 1, column 19: expected text"},
         {"after Windows-1252", "Stryktipset,Omg\xE5ng\x7F\r\n" + row, "line 1, column 19: expected text"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Message(c.text), c.message) << c.name;
-        // The window says the same in Swedish, with no English phrase left.
-        const auto read = ReadCoupon(c.text);
-        const auto swedish = rows_box::SwedishMessage(std::get<ReadError>(read));
-        for (const char* english :
-             {"expected", " or ", "the ", "sign", "separator", "comma", "blank", "hyphen", " row"}) {
-            EXPECT_EQ(swedish.find(english), std::string::npos) << c.name << ": " << swedish;
-        }
-    }
+    for (const auto& c : cases) EXPECT_EQ(Message(c.text), c.message) << c.name;
 }
 
 }  // namespace

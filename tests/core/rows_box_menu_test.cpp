@@ -5,22 +5,27 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "core/codepage.h"
 #include "core/dialog_manager.h"
 #include "tests/support/box_texts.h"
+#include "tests/support/menu_texts.h"
 
 namespace stenvik::rows_box {
 namespace {
 
 std::string Utf8(std::u8string_view text) { return std::string(AsChars(text)); }
 
-const std::string kGrid = support::RowsGrid({"X11211112XX21", "X11211112XX21", "22X2XX2112221"});
-// Nine full covers: 3^9 = 19 683 rows, too many for one upload file.
-const std::string kLargeSystem = support::SystemGrid(
-    {" 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1 ", " 1 ", " 1 ", " 1 "});
+const std::string kGrid = support::MenuGrid();
+const std::string kLargeSystem = support::LargeSystem();
 const std::string kSmallSystem = support::SystemGrid(
     {" 1X ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", "   X2 "});
 const std::string kUpload = "Italienska Stryktipset\r\nE,1,X,2,1,X,2,1,X,2,1,X,2,1";
+const std::string kUnreadable(support::kUnreadable);
 std::string WithLine(const std::string& text, std::size_t number, const std::string& line) {
     auto lines = support::Lines(text);
     lines.at(number - 1) = line;
@@ -28,8 +33,6 @@ std::string WithLine(const std::string& text, std::size_t number, const std::str
     for (const auto& each : lines) joined += (joined.empty() ? "" : "\r\n") + each;
     return joined;
 }
-// Line 5 is match 4, whose second cell holds a 3.
-const std::string kUnreadable = WithLine(kGrid, 5, " Match 4:   2  3  1 ");
 
 TEST(RowsBoxMenu, CountAndCostTellsKindGameRowsPriceRepeatsAndUpload) {
     const struct {
@@ -48,7 +51,7 @@ TEST(RowsBoxMenu, CountAndCostTellsKindGameRowsPriceRepeatsAndUpload) {
          u8"Ryms i en uppladdningsfil: ja"},
     };
     for (const auto& c : cases) {
-        const auto outcome = CountAndCost(c.text);
+        const auto outcome = CountAndCost({.text = c.text});
         EXPECT_EQ(outcome.message, Utf8(c.message)) << c.name;
         EXPECT_FALSE(outcome.error) << c.name;
         EXPECT_EQ(outcome.replacement, std::nullopt) << c.name;
@@ -56,8 +59,7 @@ TEST(RowsBoxMenu, CountAndCostTellsKindGameRowsPriceRepeatsAndUpload) {
 }
 
 TEST(RowsBoxMenu, UploadRowsTakeTheTextsGameThenTheCheckedOneThenStryktipset) {
-    const std::string rows =
-        "\r\nE,X,1,1,2,1,1,1,1,2,X,X,2,1\r\nE,X,1,1,2,1,1,1,1,2,X,X,2,1\r\nE,2,2,X,2,X,X,2,1,1,2,2,2,1";
+    const std::string rows(support::kMenuGridRows);
     const struct {
         const char* name;
         std::string text;
@@ -72,57 +74,60 @@ TEST(RowsBoxMenu, UploadRowsTakeTheTextsGameThenTheCheckedOneThenStryktipset) {
          "\r\nE,X,1,1,1,1,1,1,1,1,1,1,1,X\r\nE,X,1,1,1,1,1,1,1,1,1,1,1,2"},
     };
     for (const auto& c : cases) {
-        const auto outcome = ToUploadRows(c.text, c.checked);
+        const auto outcome = ToUploadRows({.text = c.text, .checked = c.checked});
         EXPECT_EQ(outcome.replacement, c.replacement) << c.name;
         EXPECT_EQ(outcome.message, "") << c.name;
     }
 }
 
+// Only typed results that are none are asked for again; an unreadable text
+// is refused before anything is asked.
 TEST(RowsBoxMenu, RefusalsSayWhyInSwedishAndReplaceNothing) {
     const struct {
         const char* name;
         Outcome outcome;
         std::u8string_view message;
+        bool askAgain = false;
     } cases[] = {
-        {"count, unreadable", CountAndCost(kUnreadable), u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
-        {"upload, unreadable", ToUploadRows(kUnreadable, std::nullopt), u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
-        {"upload, too many rows", ToUploadRows(kLargeSystem, std::nullopt),
+        {"count, unreadable", CountAndCost({.text = kUnreadable}), u8"Rad 2, kolumn 3: förväntade 1, X eller 2"},
+        {"upload, unreadable", ToUploadRows({.text = kUnreadable}), u8"Rad 2, kolumn 3: förväntade 1, X eller 2"},
+        {"upload, too many rows", ToUploadRows({.text = kLargeSystem}),
          u8"Kupongen har 19 683 rader. En uppladdningsfil rymmer högst 10 000 rader."},
-        {"check, unreadable", CheckAgainst(kUnreadable, "1111111111111"), u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
-        {"check, unreadable before asking", Unreadable(kUnreadable).value_or(Outcome{}),
-         u8"Rad 5, kolumn 16: väntade 1, X eller 2"},
-        {"check, no sign", CheckAgainst(kGrid, "1X2 1X2 1Y2 1X2 1"), u8"\"Y\" är inget tecken: skriv 1, X, 2 eller -."},
-        {"check, a letter of two bytes", CheckAgainst(kGrid, Utf8(u8"1X2å")),
-         u8"\"å\" är inget tecken: skriv 1, X, 2 eller -."},
-        {"check, too few", CheckAgainst(kGrid, "1X2-1X2-1X2-"), u8"12 tecken: skriv 13, ett för varje match."},
-        {"a separator's hyphens", CountAndCost(WithLine(kGrid, 8, " " + std::string(23, '-'))),
-         u8"Rad 8, kolumn 2: väntade en skiljelinje med 29 bindestreck"},
+        {"check, unreadable", CheckAgainst({.text = kUnreadable, .typed = "1111111111111"}),
+         u8"Rad 2, kolumn 3: förväntade 1, X eller 2"},
+        {"check, no sign", CheckAgainst({.text = kGrid, .typed = "1X2 1X2 1Y2 1X2 1"}),
+         u8"\"Y\" är inget tecken: skriv 1, X, 2 eller -.", true},
+        {"check, a letter of two bytes", CheckAgainst({.text = kGrid, .typed = Utf8(u8"1X2å")}),
+         u8"\"å\" är inget tecken: skriv 1, X, 2 eller -.", true},
+        {"check, too few", CheckAgainst({.text = kGrid, .typed = "1X2-1X2-1X2-"}),
+         u8"12 tecken: skriv 13, ett för varje match.", true},
+        {"a separator's hyphens", CountAndCost({.text = WithLine(kGrid, 8, " " + std::string(23, '-'))}),
+         u8"Rad 8, kolumn 2: förväntade en skiljelinje med 29 bindestreck"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.outcome.message, Utf8(c.message)) << c.name;
         EXPECT_TRUE(c.outcome.error) << c.name;
         EXPECT_EQ(c.outcome.replacement, std::nullopt) << c.name;
+        EXPECT_EQ(c.outcome.askAgain, c.askAgain) << c.name;
     }
 }
 
 TEST(RowsBoxMenu, CheckCountsWinningRowsAndNamesThem) {
-    EXPECT_FALSE(Unreadable(kGrid).has_value());
-
     // Row 1 and its repeat have all 13 right, row 3 has 3 of 12 decided.
-    const auto outcome = CheckAgainst(kGrid, "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -");
+    const auto outcome = CheckAgainst({.text = kGrid, .typed = "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -"});
     EXPECT_EQ(outcome.message, Utf8(u8"13 rätt: 0 rader\n12 rätt: 2 rader\n11 rätt: 0 rader\n10 rätt: 0 rader\n"
                                     u8"Bäst: 12 rätt\nEj avgjorda matcher: 1\n\nRad 1: 12 rätt\nRad 2: 12 rätt"));
     EXPECT_FALSE(outcome.error);
 
     // A system has no rows to name; its counts come per match.
-    EXPECT_EQ(CheckAgainst(kSmallSystem, "1111111111111").message,
+    EXPECT_EQ(CheckAgainst({.text = kSmallSystem, .typed = "1111111111111"}).message,
               Utf8(u8"13 rätt: 0 rader\n12 rätt: 2 rader\n11 rätt: 2 rader\n10 rätt: 0 rader\n"
                    u8"Bäst: 12 rätt\nEj avgjorda matcher: 0"));
 }
 
 TEST(RowsBoxMenu, ManyWinningRowsAreNamedUpToTwenty) {
     std::vector<std::string> rows(25, "1111111111111");
-    const auto message = CheckAgainst(support::RowsGrid(rows), "1111111111111").message;
+    const auto message = CheckAgainst({.text = support::RowsGrid(rows), .typed = "1111111111111"}).message;
     EXPECT_NE(message.find("Rad 20: 13 r"), std::string::npos);
     EXPECT_EQ(message.find("Rad 21:"), std::string::npos);
     EXPECT_TRUE(message.ends_with(Utf8(u8"\n… och 5 rader till"))) << message;
@@ -145,6 +150,93 @@ TEST(RowsBoxMenu, MenuHasTheEditCommandsThenTheToolkitAndNoIdTwice) {
     EXPECT_EQ(ids, (std::vector<int>{rc::menu::kUndo, rc::menu::kCut, rc::menu::kCopy, rc::menu::kPaste,
                                      rc::menu::kDelete, rc::menu::kSelectAll, rc::menu::kCountAndCost,
                                      rc::menu::kToUploadRows, rc::menu::kCheckResult}));
+    EXPECT_EQ(ToolkitRows(kMenu).data(), &kMenu[kMenu.size() - 3]);
+    EXPECT_EQ(ToolkitRows(support::kTestMenu).size(), support::kTestMenu.size());
+}
+
+// A window as the handler sees it: the box's text, the checked game, the
+// player's answers (none cancels), and a log of what it was asked to do.
+class FakeWindow final : public Access {
+public:
+    FakeWindow(std::string text, std::optional<Game> checked, std::vector<std::optional<std::string>> answers)
+        : _text(std::move(text)), _checked(checked), _answers(std::move(answers)) {}
+
+    std::string Text() const override { return _text; }
+    void Replace(const std::string& cp1252) override {
+        _text = cp1252;
+        log.push_back("replace " + cp1252);
+    }
+    void Tell(const Message& message) override {
+        EXPECT_EQ(message.title, kTitle);
+        log.push_back((message.warning ? "warn " : "inform ") + message.text);
+    }
+    std::optional<std::string> Ask(const Question& question, const std::string& typed) override {
+        EXPECT_EQ(question.title, kResultQuestion.title);
+        log.push_back("ask " + typed);
+        if (_next == _answers.size()) return std::nullopt;
+        return _answers[_next++];
+    }
+    std::optional<Game> CheckedGame() const override { return _checked; }
+
+    std::vector<std::string> log;
+
+private:
+    std::string _text;
+    std::optional<Game> _checked;
+    std::vector<std::optional<std::string>> _answers;
+    std::size_t _next = 0;
+};
+
+// Each step in its order: a refusal before any question, the results
+// dialog opened again with what was typed until it is read or cancelled,
+// and a replacement that Ångra can take back.
+TEST(RowsBoxMenu, ActAsksTellsAndReplacesInItsOrder) {
+    const std::string valid = "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -";
+    const auto refused = [](std::string_view typed) {
+        return "warn " + CheckAgainst({.text = kGrid, .typed = typed}).message;
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        int id;
+        std::vector<std::optional<std::string>> answers;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"count", kGrid, rc::menu::kCountAndCost, {}, {"inform " + CountAndCost({.text = kGrid}).message}},
+        {"upload rows for the checked game",
+         kGrid,
+         rc::menu::kToUploadRows,
+         {},
+         {"replace Italienska Stryktipset" + std::string(support::kMenuGridRows)}},
+        {"check, unreadable: refused before asking",
+         kUnreadable,
+         rc::menu::kCheckResult,
+         {valid},
+         {Utf8(u8"warn Rad 2, kolumn 3: förväntade 1, X eller 2")}},
+        {"check, cancelled", kGrid, rc::menu::kCheckResult, {std::nullopt}, {"ask "}},
+        {"check, asked again holding what was typed, until it reads",
+         kGrid,
+         rc::menu::kCheckResult,
+         {"1X2", Utf8(u8"1X2å"), valid},
+         {"ask ", refused("1X2"), "ask 1X2", refused(Utf8(u8"1X2å")), Utf8(u8"ask 1X2å"),
+          "inform " + CheckAgainst({.text = kGrid, .typed = valid}).message}},
+        {"check, asked again until cancelled",
+         kGrid,
+         rc::menu::kCheckResult,
+         {"1", std::nullopt},
+         {"ask ", refused("1"), "ask 1"}},
+    };
+    for (const auto& c : cases) {
+        FakeWindow window(c.text, Game::Italienska, c.answers);
+        EXPECT_TRUE(Act(c.id, window)) << c.name;
+        EXPECT_EQ(window.log, c.log) << c.name;
+    }
+    // The edit commands are the window's own, and an unknown item nobody's.
+    for (const int id : {rc::menu::kUndo, rc::menu::kSelectAll, kSeparator, support::kFirstTestItem}) {
+        FakeWindow window(kGrid, std::nullopt, {});
+        EXPECT_FALSE(Act(id, window)) << id;
+        EXPECT_TRUE(window.log.empty()) << id;
+    }
 }
 
 TEST(ArrowKeys, MoveRoundTheFocusedControlsGroupAndClickAnUncheckedRadioButton) {

@@ -27,8 +27,10 @@ std::optional<QString> RecordingPrompts::AskSaveFileName(QWidget* /*parent*/) {
     return NextAnswer(answers);
 }
 
-std::optional<QString> RecordingPrompts::AskLine(QWidget* /*parent*/, const QString& title, const QString& prompt) {
+std::optional<QString> RecordingPrompts::AskLine(QWidget* /*parent*/, const QString& title, const QString& prompt,
+                                                 const QString& typed) {
     linesAsked.push_back({title, prompt});
+    linesHeld.push_back(typed);
     return NextAnswer(lines);
 }
 

@@ -30,7 +30,8 @@ struct Warning {
 class RecordingPrompts final : public UserPrompts {
 public:
     std::optional<QString> AskSaveFileName(QWidget* parent) override;
-    std::optional<QString> AskLine(QWidget* parent, const QString& title, const QString& prompt) override;
+    std::optional<QString> AskLine(QWidget* parent, const QString& title, const QString& prompt,
+                                   const QString& typed) override;
     void Warn(QWidget* parent, const QString& caption, const QString& text) override;
     void Inform(QWidget* parent, const QString& caption, const QString& text) override;
 
@@ -38,6 +39,7 @@ public:
     int asked = 0;
     std::deque<QString> lines;
     std::vector<Warning> linesAsked;  // title and prompt of each
+    std::vector<QString> linesHeld;   // the text each line dialog opened with
     std::vector<Warning> warnings;
     std::vector<Warning> informed;
 };

@@ -19,6 +19,7 @@
 #include "qt/rows_text.h"
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/box_texts.h"
+#include "tests/support/menu_texts.h"
 #include "tests/support/own_replacements.h"
 
 namespace stenvik::qt::test {
@@ -60,12 +61,7 @@ void Choose(Program& program, int id) {
     item->trigger();
 }
 
-const std::string kGrid = support::RowsGrid({"X11211112XX21", "X11211112XX21", "22X2XX2112221"});
-const std::string kGridRows =
-    "\r\nE,X,1,1,2,1,1,1,1,2,X,X,2,1\r\nE,X,1,1,2,1,1,1,1,2,X,X,2,1\r\nE,2,2,X,2,X,X,2,1,1,2,2,2,1";
-// Nine full covers: 3^9 = 19 683 rows, more than an upload file takes.
-const std::string kLargeSystem = support::SystemGrid(
-    {" 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1 ", " 1 ", " 1 ", " 1 "});
+const std::string kGrid = support::MenuGrid();
 
 TEST(RowsBoxMenu, HasTheEditCommandsInSwedishThenTheToolkit) {
     Program program;
@@ -107,6 +103,12 @@ TEST(RowsBoxMenu, GreysOutWhatCannotAct) {
         for (const int id : {rc::menu::kCountAndCost, rc::menu::kToUploadRows, rc::menu::kCheckResult}) {
             EXPECT_EQ(Item(*menu, id)->isEnabled(), c.toolkit) << id;
         }
+        const auto tested = program.session.Menu().Make(support::kTestMenu);
+        QAction* submenu = Item(*tested, support::kFirstTestItem + 1);
+        for (const QAction* item :
+             {Item(*tested, support::kFirstTestItem), submenu, Item(*submenu->menu(), support::kFirstTestItem + 2)}) {
+            EXPECT_EQ(item->isEnabled(), c.toolkit) << item->data().toInt();
+        }
         // Nothing selected, nothing done yet: the edit's own greying.
         for (const int id : {rc::menu::kUndo, rc::menu::kCut, rc::menu::kCopy, rc::menu::kDelete}) {
             EXPECT_FALSE(Item(*menu, id)->isEnabled()) << id;
@@ -114,93 +116,85 @@ TEST(RowsBoxMenu, GreysOutWhatCannotAct) {
     }
 }
 
-struct Told {
-    bool warning;
-    std::u8string_view message;  // empty: nothing told
-};
+// A table's submenu becomes one; GreysOutWhatCannotAct greys it.
+TEST(RowsBoxMenu, BuildsASubmenuFromTheTable) {
+    Program program;
+    const auto menu = program.session.Menu().Make(support::kTestMenu);
+    const auto items = Items(*menu);
+    const int first = support::kFirstTestItem;
+    EXPECT_EQ(std::vector(items.end() - 4, items.end()),
+              (std::vector<std::pair<int, QString>>{{rows_box::kSeparator, QString()},
+                                                    {first, QStringLiteral("&Antal")},
+                                                    {rows_box::kSeparator, QString()},
+                                                    {first + 1, QStringLiteral("Re&ducera")}}));
+    QAction* submenu = Item(*menu, first + 1);
+    ASSERT_NE(submenu->menu(), nullptr);
+    EXPECT_EQ(Items(*submenu->menu()),
+              (std::vector<std::pair<int, QString>>{{first + 2, Qt8(u8"12 rätt")}, {first + 3, Qt8(u8"11 rätt")}}));
+}
 
+// What the player sees is the core's outcome for the box's text, as the
+// box holds it; a refused result asks again, holding what was typed.
 TEST(RowsBoxMenu, ItemsTellOrReplaceAndLeaveAnUnreadableTextAlone) {
+    using namespace rows_box;
+    using namespace rc::menu;
+    const std::string valid = "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -";
+    const std::string unreadable(support::kUnreadable);
     const struct {
         const char* name;
         std::string box;
         int id;
-        std::optional<QString> typed;  // the answer to "Rätta mot resultat…"
-        Told told;
-        std::optional<std::string> after;  // the box's new text; none keeps it
+        Outcome shown;
+        std::vector<QString> typed;  // the answers to "Rätta mot resultat…"; then it is cancelled
+        std::vector<QString> held;   // what each results dialog opened holding
     } cases[] = {
-        {"count",
-         kGrid,
-         rc::menu::kCountAndCost,
-         {},
-         {false,
-          u8"Slag: enkelrader\nSpel: inget angivet\nRader: 3\nPris: 3 kr\nUpprepade rader: 1\n"
-          u8"Ryms i en uppladdningsfil: ja"},
-         {}},
-        {"count, a character Windows-1252 lacks",
-         "Match \xCE\xA9",
-         rc::menu::kCountAndCost,
-         {},
-         {true, u8"Rad 1, kolumn 7: väntade Match 1:"},
-         {}},
-        {"upload", kGrid, rc::menu::kToUploadRows, {}, {false, u8""}, "Stryktipset" + kGridRows},
-        {"upload, unreadable",
-         "hej",
-         rc::menu::kToUploadRows,
-         {},
-         {true, u8"Rad 1, kolumn 1: väntade spelets namn eller Match 1:"},
-         {}},
-        {"upload, too many rows",
-         kLargeSystem,
-         rc::menu::kToUploadRows,
-         {},
-         {true, u8"Kupongen har 19 683 rader. En uppladdningsfil rymmer högst 10 000 rader."},
-         {}},
+        {"count", kGrid, kCountAndCost, CountAndCost({.text = kGrid}), {}, {}},
+        // The box holds "Match Î©": each letter is one column.
+        {"count, two letters", "Match \xCE\xA9", kCountAndCost, CountAndCost({.text = AsChars(u8"Match Î©")}), {}, {}},
+        {"upload", kGrid, kToUploadRows, ToUploadRows({.text = kGrid}), {}, {}},
+        {"upload, unreadable", unreadable, kToUploadRows, ToUploadRows({.text = unreadable}), {}, {}},
         {"check",
          kGrid,
-         rc::menu::kCheckResult,
-         QStringLiteral("X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -"),
-         {false,
-          u8"13 rätt: 0 rader\n12 rätt: 2 rader\n11 rätt: 0 rader\n10 rätt: 0 rader\n"
-          u8"Bäst: 12 rätt\nEj avgjorda matcher: 1\n\nRad 1: 12 rätt\nRad 2: 12 rätt"},
-         {}},
-        {"check, a sign typed in Swedish",
+         kCheckResult,
+         CheckAgainst({.text = kGrid, .typed = valid}),
+         {QString::fromStdString(valid)},
+         {QString()}},
+        {"check, a sign typed in Swedish, asked again",
          kGrid,
-         rc::menu::kCheckResult,
-         QStringLiteral("1X2å"),
-         {true, u8"\"å\" är inget tecken: skriv 1, X, 2 eller -."},
-         {}},
-        {"check, cancelled", kGrid, rc::menu::kCheckResult, QString(), {false, u8""}, {}},
+         kCheckResult,
+         CheckAgainst({.text = kGrid, .typed = AsChars(u8"1X2å")}),
+         {QStringLiteral("1X2å")},
+         {QString(), QStringLiteral("1X2å")}},
+        {"check, cancelled", kGrid, kCheckResult, {}, {}, {QString()}},
         {"check, unreadable: refused before asking",
-         "hej",
-         rc::menu::kCheckResult,
-         {},
-         {true, u8"Rad 1, kolumn 1: väntade spelets namn eller Match 1:"},
+         unreadable,
+         kCheckResult,
+         CheckAgainst({.text = unreadable}),
+         {QString::fromStdString(valid)},
          {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Program program;
         Show(program, c.box);
-        if (c.typed) program.prompts.lines.push_back(*c.typed);
+        program.prompts.lines.assign(c.typed.begin(), c.typed.end());
         Choose(program, c.id);
 
-        EXPECT_EQ(program.Rows(), c.after.value_or(c.box));
-        const auto& told = c.told.warning ? program.prompts.warnings : program.prompts.informed;
-        const auto& silent = c.told.warning ? program.prompts.informed : program.prompts.warnings;
+        EXPECT_EQ(program.Rows(), c.shown.replacement.value_or(c.box));
+        const auto& told = c.shown.error ? program.prompts.warnings : program.prompts.informed;
+        const auto& silent = c.shown.error ? program.prompts.informed : program.prompts.warnings;
         EXPECT_TRUE(silent.empty());
-        if (c.told.message.empty()) {
+        if (c.shown.message.empty()) {
             EXPECT_TRUE(told.empty());
         } else {
             ASSERT_EQ(told.size(), 1u);
-            EXPECT_EQ(told[0].caption, QStringLiteral("Stenvik"));
-            EXPECT_EQ(told[0].text, Qt8(c.told.message));
+            EXPECT_EQ(told[0].caption, Qt8(kTitle));
+            EXPECT_EQ(told[0].text, QString::fromStdString(c.shown.message));
         }
-        if (c.id == rc::menu::kCheckResult && c.typed) {
-            ASSERT_EQ(program.prompts.linesAsked.size(), 1u);
-            EXPECT_EQ(program.prompts.linesAsked[0].caption, Qt8(rows_box::kResultTitle));
-            EXPECT_EQ(program.prompts.linesAsked[0].text, Qt8(rows_box::kResultPrompt));
-        } else {
-            EXPECT_TRUE(program.prompts.linesAsked.empty());
+        EXPECT_EQ(program.prompts.linesHeld, c.held);
+        for (const auto& asked : program.prompts.linesAsked) {
+            EXPECT_EQ(asked.caption, Qt8(kResultQuestion.title));
+            EXPECT_EQ(asked.text, Qt8(kResultQuestion.prompt));
         }
     }
 }
@@ -223,7 +217,7 @@ TEST(RowsBoxMenu, UploadRowsTakeTheCheckedGameBox) {
         program.Button(rc::kItalienska)->setChecked(c.italienska);
         Show(program, kGrid);
         Choose(program, rc::menu::kToUploadRows);
-        EXPECT_EQ(program.Rows(), c.game + kGridRows);
+        EXPECT_EQ(program.Rows(), c.game + std::string(support::kMenuGridRows));
     }
 }
 

@@ -15,6 +15,7 @@
 #include "core/dialog_table.h"
 #include "core/rc.h"
 #include "core/rows_box_menu.h"
+#include "tests/support/menu_texts.h"
 #include "tests/support/platform_contract.h"
 #include "tests/win32/program_path.h"
 #include "tests/win32/scratch_folder.h"
@@ -216,6 +217,30 @@ TEST_F(RowsBoxMenu, GreysOutWhatCannotAct) {
     ::SendMessageA(RowsBox(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
     EXPECT_TRUE(Enabled().contains(kUndo));
     Clipboard(nullptr);
+}
+
+// A table's submenu becomes one, greyed out as the toolkit's items are.
+TEST_F(RowsBoxMenu, BuildsASubmenuFromTheTable) {
+    for (const char* rows : {"", "x"}) {
+        SCOPED_TRACE(rows);
+        ::SetWindowTextA(RowsBox(), rows);
+        const UINT grey = rows_box::CanAct(rows) ? 0 : MF_GRAYED;
+        const auto menu = MakeContextMenu(RowsBox(), support::kTestMenu);
+        ASSERT_EQ(::GetMenuItemCount(menu.get()), 3);
+        const HMENU submenu = ::GetSubMenu(menu.get(), 2);
+        ASSERT_NE(submenu, nullptr);
+        EXPECT_EQ(::GetMenuState(menu.get(), 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+        EXPECT_EQ(::GetMenuState(menu.get(), 2, MF_BYPOSITION) & MF_GRAYED, grey);
+        ASSERT_EQ(::GetMenuItemCount(submenu), 2);
+        for (int i = 0; i < 2; ++i) {
+            const auto& row = support::kTestSubmenu[static_cast<std::size_t>(i)];
+            char text[64] = {};
+            ::GetMenuStringA(submenu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            EXPECT_EQ(text, Utf8ToCp1252(AsChars(row.text))) << i;
+            EXPECT_EQ(::GetMenuItemID(submenu, i), static_cast<UINT>(row.id)) << i;
+            EXPECT_EQ(::GetMenuState(submenu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED, grey) << i;
+        }
+    }
 }
 
 // The file functions over the rows box of a real dialog.
