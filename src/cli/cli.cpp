@@ -63,7 +63,7 @@ int Replayed(const ReplayPlan& plan, std::ostream& out, std::ostream& err, posix
     Replay(session, plan.events);
     const auto& rows = session.Rows();
     if (plan.refusalIsError && session.state.SystemRefused()) {
-        err << TerminalText(rows);
+        err << kProgram << ": " << TerminalText(rows);
         return kExitFailure;
     }
     if (plan.upload) {

@@ -13,9 +13,11 @@ namespace stenvik::cli {
 
 namespace {
 
-constexpr const char* kOverview = R"(Random rows for Stryktipset and Italienska Stryktipset, made by the same
-Controller as the window, from a freshly opened dialog, click by click; and
-for a coupon you have, what it costs, its upload rows and its correct signs.
+constexpr const char* kOverview = R"(Draws your rows for Stryktipset and Italienska Stryktipset, single rows or
+a system, just as the Stenvik window does; and for a coupon you have, tells
+what it costs, writes its rows for uploading to Svenska Spel and counts its
+correct signs once the results are in. The window's own Controller makes the
+rows, from a freshly opened dialog, click by click.
 
 The text goes to standard output in UTF-8 with LF line breaks. --raw prints
 instead the bytes "SPARA raderna" saves (Windows-1252, CRLF, nothing added);

@@ -50,6 +50,8 @@ void AddClicks(CLI::App& app, Options& options) {
                               "full covers 0-13: 1038, 1024-1036; row counts: 1040-1067, 1071;\n"
                               "sure signs: 1074 + 3 x (match - 1), plus 0, 1 or 2 for 1, X or 2.\n",
                               "clicks --seed 1 1001 1041 1007");
+    // Listed apart in the help: a player never needs it.
+    clicks.group("Commands for scripts");
     AddSeed(clicks, options);
     AddOutput(clicks, options);
     clicks

@@ -2,11 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <istream>
 #include <stdexcept>
 #include <system_error>
+#include <vector>
 
 #include "cli/shown.h"
 #include "core/coupon_text.h"
@@ -99,17 +101,49 @@ std::string InfoText(const coupon::Coupon& coupon, std::uint64_t price, bool jso
            " kr\nrepeated: " + std::to_string(repeated) + "\nfits one upload file: " + (fits ? "yes" : "no") + "\n";
 }
 
+// The rows, from 1, that scored best; the matches, from 1, still undecided.
+std::vector<std::size_t> BestRows(const coupon::CheckSummary& summary) {
+    std::vector<std::size_t> rows;
+    for (std::size_t row = 0; row < summary.correct.size(); ++row) {
+        if (summary.correct[row] == summary.best) rows.push_back(row + 1);
+    }
+    return rows;
+}
+
+std::vector<std::size_t> UndecidedMatches(const coupon::Result& result) {
+    std::vector<std::size_t> matches;
+    for (std::size_t match = 0; match < result.size(); ++match) {
+        if (!result[match]) matches.push_back(match + 1);
+    }
+    return matches;
+}
+
+// " (rows 3, 17)": the first few numbers, so that a line stays a line.
+std::string Listed(const std::string& one, const std::string& more, const std::vector<std::size_t>& numbers) {
+    constexpr std::size_t kListed = 10;
+    if (numbers.empty()) return "";
+    std::string text = " (" + (numbers.size() == 1 ? one : more) + " ";
+    for (std::size_t index = 0; index < std::min(numbers.size(), kListed); ++index)
+        text += (index == 0 ? "" : ", ") + std::to_string(numbers[index]);
+    if (numbers.size() > kListed) text += " and " + std::to_string(numbers.size() - kListed) + " more";
+    return text + ")";
+}
+
 std::string CheckText(const coupon::Coupon& coupon, const coupon::Result& result, bool json) {
     const auto summary = coupon::Check(coupon, result);
     const auto rowsWith = [&](int hits) { return summary.rowsWith[static_cast<std::size_t>(hits)]; };
+    const bool system = coupon.kind == coupon::Kind::System;
+    const auto undecided = UndecidedMatches(result);
     if (json) {
         Json object;
-        if (coupon.kind != coupon::Kind::System) object["rows"] = summary.correct;
+        if (!system) object["rows"] = summary.correct;
         auto& hits = object["hits"] = Json::object();
         for (int count = rc::kMatches; count >= coupon::kWinningHits; --count)
             hits[std::to_string(count)] = rowsWith(count);
         object["best"] = summary.best;
         object["undecided"] = summary.undecided;
+        if (!system) object["best_rows"] = BestRows(summary);
+        object["undecided_matches"] = undecided;
         return object.dump(2) + "\n";
     }
     std::string text;
@@ -118,7 +152,11 @@ std::string CheckText(const coupon::Coupon& coupon, const coupon::Result& result
     }
     for (int count = rc::kMatches; count >= coupon::kWinningHits; --count)
         text += std::to_string(count) + " correct: " + Plural(rowsWith(count), "row") + "\n";
-    return text + "best: " + std::to_string(summary.best) + "\nundecided: " + std::to_string(summary.undecided) + "\n";
+    // A system's rows have no numbers of their own: how many scored best.
+    const auto best =
+        system ? " (" + Plural(rowsWith(summary.best), "row") + ")" : Listed("row", "rows", BestRows(summary));
+    return text + "best: " + std::to_string(summary.best) + best + "\nundecided: " + std::to_string(summary.undecided) +
+           Listed("match", "matches", undecided) + "\n";
 }
 
 }  // namespace

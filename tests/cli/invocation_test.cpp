@@ -131,7 +131,7 @@ TEST(Systems, ChoicesThatDoNotFitAreRefusedWithNothingWritten) {
                                  "3=2", "--output", file.string()});
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err, kRefusalUtf8 + "\n");
+    EXPECT_EQ(refused.err, "stenvik-cli: " + kRefusalUtf8 + "\n");
     EXPECT_TRUE(folder.Names().empty());
 
     // Thirteen in all fit: every match is sure or covered.
@@ -270,6 +270,36 @@ TEST(Arguments, BadArgumentsExitWithTwoAndOneLine) {
     for (const char* name : {"rader.txt", "--upload", "--raw", "-x"}) EXPECT_FALSE(std::filesystem::exists(name));
 }
 
+TEST(Arguments, AMistypedNameGetsTheNearestKnownOne) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string suggestion;  // the message's end; empty for none
+    };
+    const std::vector<Case> cases = {
+        {{"rows", "--cuont", "5"}, "; did you mean --count?"},
+        {{"rows", "--cuotn", "5"}, "; did you mean --count?"},  // two swaps are two edits
+        {{"rows", "--coun=3"}, "; did you mean --count?"},
+        {{"clicks", "--sate", "1007"}, "; did you mean --state?"},
+        {{"chek"}, "; did you mean check?"},
+        {{"in"}, "; did you mean info?"},  // it begins two commands: the nearer
+        {{"--verison"}, "; did you mean --version?"},
+        {{"frob"}, ""},
+        {{""}, ""},
+        {{"rows", "-c", "3"}, ""},
+        {{"instructions", "--count", "1"}, ""},  // another command's option
+    };
+    for (const auto& [args, suggestion] : cases) {
+        SCOPED_TRACE(args.front() + " " + args.back());
+        const auto result = Invoke(args);
+        EXPECT_EQ(result.code, 2);
+        if (suggestion.empty()) {
+            EXPECT_EQ(result.err.find("did you mean"), std::string::npos) << result.err;
+        } else {
+            EXPECT_TRUE(result.err.ends_with(suggestion + "\n")) << result.err;
+        }
+    }
+}
+
 TEST(Arguments, MessagesShowWhatWasTypedOnOneLineAndShort) {
     struct Case {
         std::vector<std::string> args;
@@ -320,6 +350,7 @@ TEST(Arguments, HelpShowsEveryOptionWithAnExample) {
         EXPECT_NE(system.find(std::string("e.g. ") + option), std::string::npos) << option;
     }
     EXPECT_NE(Invoke({"clicks", "-h"}).out.find("e.g. --state"), std::string::npos);
+    EXPECT_NE(help.out.find("\n\nCommands for scripts:\n  clicks "), std::string::npos) << help.out;
 }
 
 TEST(Arguments, RunBareShowsTheHelpAsAMistake) {

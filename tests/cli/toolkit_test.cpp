@@ -189,33 +189,38 @@ TEST(Check, ASystemCountsAsItsRowsOneByOne) {
         const auto byHand = HitsByHand(rows, result);
         const auto check = json::parse(Invoke({"check", "--json", "--result", result}, grid).out);
         EXPECT_FALSE(check.contains("rows"));
+        EXPECT_FALSE(check.contains("best_rows"));
         for (const int hits : {13, 12, 11, 10}) {
             EXPECT_EQ(check["hits"][std::to_string(hits)], std::count(byHand.begin(), byHand.end(), hits)) << hits;
         }
         EXPECT_EQ(check["best"], *std::max_element(byHand.begin(), byHand.end()));
         EXPECT_EQ(check["undecided"], std::count(result.begin(), result.end(), '-'));
     }
+    EXPECT_EQ(json::parse(Invoke({"check", "--json", "--result", "1-X-2-1-X-2-1"}, grid).out)["undecided_matches"],
+              json({2, 4, 6, 8, 10, 12}));
     // The first row's signs: the matches with a choice, two of 1X2 and three of
     // 1X, each hit once and miss twice or once, so (2 + x)^2 (1 + x)^3 counts
     // the rows by the hits they add to the eight sure ones.
     EXPECT_EQ(Invoke({"check", "--result", "1,1,1,1, 1,1,1,1, 1,1,x,1, X"}, grid).out,
-              "13 correct: 1 row\n12 correct: 7 rows\n11 correct: 19 rows\n10 correct: 25 rows\nbest: 13\n"
+              "13 correct: 1 row\n12 correct: 7 rows\n11 correct: 19 rows\n10 correct: 25 rows\nbest: 13 (1 row)\n"
               "undecided: 0\n");
 }
 
 TEST(Check, SingleRowsEachGetALine) {
-    const auto grid = RowsGrid({"1111111111111", "1X21X21X21X21", "2222222222222"});
-    const auto check = Invoke({"check", "--result", "111111111111-"}, grid);
+    const auto grid = RowsGrid({"1111111111111", "1X21X21X21X21", "1111111111112"});
+    const auto check = Invoke({"check", "--result", "111-11111111-"}, grid);
     EXPECT_EQ(check.code, 0);
     EXPECT_EQ(check.out,
-              "row 1: 12 correct\nrow 2: 4 correct\nrow 3: 0 correct\n13 correct: 0 rows\n12 correct: 1 row\n"
-              "11 correct: 0 rows\n10 correct: 0 rows\nbest: 12\nundecided: 1\n");
-    EXPECT_EQ(json::parse(Invoke({"check", "--result", "111111111111-", "--json"}, grid).out),
-              json::parse(R"({"rows": [12, 4, 0], "hits": {"13": 0, "12": 1, "11": 0, "10": 0}, "best": 12,
-                              "undecided": 1})"));
+              "row 1: 11 correct\nrow 2: 3 correct\nrow 3: 11 correct\n13 correct: 0 rows\n12 correct: 0 rows\n"
+              "11 correct: 2 rows\n10 correct: 0 rows\nbest: 11 (rows 1, 3)\nundecided: 2 (matches 4, 13)\n");
+    EXPECT_EQ(json::parse(Invoke({"check", "--result", "111-11111111-", "--json"}, grid).out),
+              json::parse(R"({"rows": [11, 3, 11], "hits": {"13": 0, "12": 0, "11": 2, "10": 0}, "best": 11,
+                              "undecided": 2, "best_rows": [1, 3], "undecided_matches": [4, 13]})"));
+    // Past ten rows the line names the first ten.
+    EXPECT_TRUE(Invoke({"check", "--result", "1111111111111"}, RowsGrid(std::vector<std::string>(12, "1111111111111")))
+                    .out.ends_with("best: 13 (rows 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 2 more)\nundecided: 0\n"));
 }
 
-// What each command writes, info and check read back as it was made.
 TEST(RoundTrips, InfoAndCheckReadWhatTheCommandsWrite) {
     struct Case {
         Args args;
