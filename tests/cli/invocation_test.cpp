@@ -7,6 +7,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/cli/cli_test_support.h"
@@ -335,22 +336,33 @@ TEST(Arguments, MessagesShowWhatWasTypedOnOneLineAndShort) {
     }
 }
 
-TEST(Arguments, HelpShowsEveryOptionWithAnExample) {
+// Each command listed, and each option's help ending in an example, which
+// may wrap onto the next line.
+TEST(Arguments, HelpShowsEveryCommandAndOptionWithAnExample) {
     const auto help = Invoke({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* command : {"rows", "system", "clicks", "instructions", "--version"}) {
-        EXPECT_NE(help.out.find(command), std::string::npos) << command;
-    }
-    const auto rows = Invoke({"rows", "--help"}).out;
-    for (const char* option : {"--count", "--method", "--sure", "--upload", "--game", "--seed", "--output", "--raw"}) {
-        EXPECT_NE(rows.find(std::string("e.g. ") + option), std::string::npos) << option;
-    }
-    const auto system = Invoke({"system", "--help"}).out;
-    for (const char* option : {"--half", "--full"}) {
-        EXPECT_NE(system.find(std::string("e.g. ") + option), std::string::npos) << option;
-    }
-    EXPECT_NE(Invoke({"clicks", "-h"}).out.find("e.g. --state"), std::string::npos);
+    EXPECT_NE(help.out.find("\n  -V,--version "), std::string::npos);
     EXPECT_NE(help.out.find("\n\nCommands for scripts:\n  clicks "), std::string::npos) << help.out;
+    const std::vector<std::pair<std::string, std::vector<std::string>>> commands = {
+        {"rows",
+         {"--count", "--method", "--sure", "--upload", "--game", "--percent", "--unique", "--seed", "--output",
+          "--raw"}},
+        {"system", {"--half", "--full", "--upload"}},
+        {"clicks", {"--state"}},
+        {"instructions", {}},
+        {"info", {"--price 2"}},
+        {"expand", {}},
+        {"check", {"--result"}},
+    };
+    for (const auto& [command, options] : commands) {
+        EXPECT_NE(help.out.find("\n  " + command + " "), std::string::npos) << command;
+        const auto own = Invoke({command, "--help"});
+        EXPECT_EQ(own.code, 0);
+        EXPECT_NE(own.out.find("Example:\n  stenvik-cli " + command), std::string::npos) << command;
+        for (const auto& option : options) {
+            EXPECT_TRUE(std::regex_search(own.out, std::regex("e\\.g\\.\\s+" + option))) << command << " " << option;
+        }
+    }
 }
 
 TEST(Arguments, RunBareShowsTheHelpAsAMistake) {

@@ -524,20 +524,5 @@ TEST(Arguments, BadValuesOfTheToolkitsOptions) {
     }
 }
 
-TEST(Arguments, HelpShowsEachToolkitCommandWithAnExample) {
-    const auto help = Invoke({"--help"}).out;
-    for (const char* command : {"info", "expand", "check"}) {
-        EXPECT_NE(help.find(std::string("\n  ") + command + " "), std::string::npos) << command;
-        const auto own = Invoke({command, "--help"});
-        EXPECT_EQ(own.code, 0);
-        EXPECT_NE(own.out.find(std::string("Example:\n  stenvik-cli ") + command), std::string::npos) << command;
-    }
-    EXPECT_NE(Invoke({"info", "--help"}).out.find("e.g. --price 2"), std::string::npos);
-    EXPECT_NE(Invoke({"check", "--help"}).out.find("e.g. --result"), std::string::npos);
-    const auto rows = Invoke({"rows", "--help"}).out;
-    for (const char* option : {"e.g. --percent", "--unique"}) EXPECT_NE(rows.find(option), std::string::npos);
-    EXPECT_NE(Invoke({"system", "--help"}).out.find("e.g. --upload"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace stenvik::cli::test
