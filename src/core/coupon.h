@@ -76,9 +76,9 @@ enum class Expected {
 
 // Where a text stops being a coupon, and what was expected there.
 struct ReadError {
-    int line;    // from 1
-    int column;  // from 1, in characters
-    Expected expected;
+    int line = 1;    // from 1
+    int column = 1;  // from 1, in characters
+    Expected expected = Expected::GameOrFirstMatch;
     int count = 0;  // the number `expected` names; 0 where it names none
     friend bool operator==(const ReadError&, const ReadError&) = default;
 };

@@ -87,10 +87,12 @@ bool Act(int id, Access& access) {
         Show(access, item->step(request));
         return true;
     }
+    // Nothing is asked of the player about a text that cannot be read.
     if (auto read = Read(text); const auto* refusal = std::get_if<Outcome>(&read)) {
         Show(access, *refusal);
         return true;
     }
+    // A refused answer comes back in the dialog, for the player to put right.
     std::string typed;
     for (;;) {
         auto answer = access.Ask(*item->asks, typed);
