@@ -9,12 +9,15 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK HoldCharacter(int code, WPARAM
     const auto& taken = *reinterpret_cast<const MSG*>(data);
     if (code == HC_ACTION && removed == PM_REMOVE && taken.message == WM_CHAR) {
         // Messages sent meanwhile are answered; a timer's is no message
-        // posted behind it.
+        // posted behind it. The wait only paces the look: a message posted
+        // between the two looks counts as seen by the second, which would
+        // leave a wait for news sleeping for good.
         constexpr UINT kPeek = PM_NOREMOVE | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE;
+        constexpr DWORD kLookAgainMs = 20;
         MSG next{};
         while (!::PeekMessageA(&next, nullptr, 0, WM_TIMER - 1, kPeek) &&
                !::PeekMessageA(&next, nullptr, WM_TIMER + 6, 0xFFFF, kPeek)) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_POSTMESSAGE | QS_SENDMESSAGE);
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kLookAgainMs, QS_POSTMESSAGE | QS_SENDMESSAGE);
         }
     }
     return ::CallNextHookEx(nullptr, code, removed, data);
