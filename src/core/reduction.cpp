@@ -1,0 +1,89 @@
+#include "core/reduction.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "core/coupon_tools.h"
+#include "core/covering_catalogue.h"
+
+namespace stenvik::reduction {
+namespace {
+
+using Signs = std::vector<char>;
+
+Signs SignsOf(coupon::SignSet set) {
+    Signs signs;
+    for (const char sign : {'1', 'X', '2'}) {
+        if ((set & coupon::SetOf(sign)) != 0) signs.push_back(sign);
+    }
+    return signs;
+}
+
+template <class T>
+void Shuffle(std::vector<T>& items, TRandomMersenne& random) {
+    for (std::size_t i = items.size(); i-- > 1;) {
+        const auto j = static_cast<std::size_t>(random.IRandom(0, static_cast<std::int32_t>(i)));
+        std::swap(items[i], items[j]);
+    }
+}
+
+}  // namespace
+
+covering::Shape ShapeOf(const coupon::Coupon& system) {
+    covering::Shape shape;
+    for (const coupon::SignSet set : system.system) {
+        const auto signs = SignsOf(set).size();
+        shape.full += int{signs == 3};
+        shape.half += int{signs == 2};
+    }
+    return shape;
+}
+
+std::variant<Reduced, Refusal> Reduce(const coupon::Coupon& system, Guarantee guarantee, TRandomMersenne& random) {
+    using Why = Refusal::Why;
+    if (system.kind != coupon::Kind::System) return Refusal{.why = Why::NotASystem};
+    const covering::Shape shape = ShapeOf(system);
+    if (shape.Length() == 0) return Refusal{.why = Why::NoCovers};
+    const covering::Cell cell{static_cast<std::uint8_t>(shape.full), static_cast<std::uint8_t>(shape.half),
+                              static_cast<std::uint8_t>(Radius(guarantee))};
+    const covering::Entry* entry = covering::Find(cell);
+    if (entry == nullptr || entry->how == covering::How::TooLarge || !coupon::FitsUpload(entry->rows)) {
+        return Refusal{.why = Why::TooManyRows, .rows = entry == nullptr ? 0 : entry->rows};
+    }
+    const covering::Space space(shape);
+    const covering::Code code = covering::Materialise(cell);
+
+    std::array<Signs, rc::kMatches> signs;
+    std::vector<std::size_t> full;
+    std::vector<std::size_t> half;
+    for (std::size_t m = 0; m < signs.size(); ++m) {
+        signs[m] = SignsOf(system.system[m]);
+        if (signs[m].size() > 1) Shuffle(signs[m], random);
+        if (signs[m].size() == 3) full.push_back(m);
+        if (signs[m].size() == 2) half.push_back(m);
+    }
+    Shuffle(full, random);
+    Shuffle(half, random);
+    std::vector<std::size_t> matchOf = full;  // coordinate by coordinate
+    matchOf.insert(matchOf.end(), half.begin(), half.end());
+
+    coupon::Row singles{};
+    for (std::size_t m = 0; m < signs.size(); ++m) singles[m] = signs[m].front();
+    Reduced reduced{.rows = {.kind = coupon::Kind::Upload, .game = system.game, .rows = {}, .system = {}},
+                    .systemRows = coupon::RowCount(system),
+                    .table = covering::Tabulate(space, code)};
+    reduced.rows.rows.reserve(code.size());
+    for (const covering::Outcome outcome : code) {
+        coupon::Row row = singles;
+        for (int i = 0; i < space.Length(); ++i) {
+            const std::size_t m = matchOf[static_cast<std::size_t>(i)];
+            row[m] = signs[m][static_cast<std::size_t>(space.Symbol(outcome, i))];
+        }
+        reduced.rows.rows.push_back(row);
+    }
+    Shuffle(reduced.rows.rows, random);
+    return reduced;
+}
+
+}  // namespace stenvik::reduction
