@@ -40,20 +40,8 @@ covering::Shape ShapeOf(const coupon::Coupon& system) {
     return shape;
 }
 
-std::variant<Reduced, Refusal> Reduce(const coupon::Coupon& system, Guarantee guarantee, TRandomMersenne& random) {
-    using Why = Refusal::Why;
-    if (system.kind != coupon::Kind::System) return Refusal{.why = Why::NotASystem};
-    const covering::Shape shape = ShapeOf(system);
-    if (shape.Length() == 0) return Refusal{.why = Why::NoCovers};
-    const covering::Cell cell{static_cast<std::uint8_t>(shape.full), static_cast<std::uint8_t>(shape.half),
-                              static_cast<std::uint8_t>(Radius(guarantee))};
-    const covering::Entry* entry = covering::Find(cell);
-    if (entry == nullptr || entry->how == covering::How::TooLarge || !coupon::FitsUpload(entry->rows)) {
-        return Refusal{.why = Why::TooManyRows, .rows = entry == nullptr ? 0 : entry->rows};
-    }
-    const covering::Space space(shape);
-    const covering::Code code = covering::Materialise(cell);
-
+coupon::Coupon Relabelled(const coupon::Coupon& system, const covering::Code& code, TRandomMersenne& random) {
+    const covering::Space space(ShapeOf(system));
     std::array<Signs, rc::kMatches> signs;
     std::vector<std::size_t> full;
     std::vector<std::size_t> half;
@@ -69,21 +57,36 @@ std::variant<Reduced, Refusal> Reduce(const coupon::Coupon& system, Guarantee gu
     matchOf.insert(matchOf.end(), half.begin(), half.end());
 
     coupon::Row singles{};
-    for (std::size_t m = 0; m < signs.size(); ++m) singles[m] = signs[m].front();
-    Reduced reduced{.rows = {.kind = coupon::Kind::Upload, .game = system.game, .rows = {}, .system = {}},
-                    .systemRows = coupon::RowCount(system),
-                    .table = covering::Tabulate(space, code)};
-    reduced.rows.rows.reserve(code.size());
+    for (std::size_t m = 0; m < signs.size(); ++m) singles[m] = signs[m].empty() ? '1' : signs[m].front();
+    coupon::Coupon rows{.kind = coupon::Kind::Upload, .game = system.game, .rows = {}, .system = {}};
+    rows.rows.reserve(code.size());
     for (const covering::Outcome outcome : code) {
         coupon::Row row = singles;
         for (int i = 0; i < space.Length(); ++i) {
             const std::size_t m = matchOf[static_cast<std::size_t>(i)];
             row[m] = signs[m][static_cast<std::size_t>(space.Symbol(outcome, i))];
         }
-        reduced.rows.rows.push_back(row);
+        rows.rows.push_back(row);
     }
-    Shuffle(reduced.rows.rows, random);
-    return reduced;
+    Shuffle(rows.rows, random);
+    return rows;
+}
+
+std::variant<Reduced, Refusal> Reduce(const coupon::Coupon& system, Guarantee guarantee, TRandomMersenne& random) {
+    using Why = Refusal::Why;
+    if (system.kind != coupon::Kind::System) return Refusal{.why = Why::NotASystem};
+    const covering::Shape shape = ShapeOf(system);
+    if (shape.Length() == 0) return Refusal{.why = Why::NoCovers};
+    const covering::Cell cell{static_cast<std::uint8_t>(shape.full), static_cast<std::uint8_t>(shape.half),
+                              static_cast<std::uint8_t>(Radius(guarantee))};
+    const covering::Entry* entry = covering::Find(cell);
+    if (entry == nullptr || entry->how == covering::How::TooLarge || !coupon::FitsUpload(entry->rows)) {
+        return Refusal{.why = Why::TooManyRows, .rows = entry == nullptr ? 0 : entry->rows};
+    }
+    const covering::Code code = covering::Materialise(cell);
+    return Reduced{.rows = Relabelled(system, code, random),
+                   .systemRows = coupon::RowCount(system),
+                   .table = covering::Tabulate(covering::Space(shape), code)};
 }
 
 }  // namespace stenvik::reduction

@@ -38,10 +38,14 @@ struct Refusal {
 // The system's full and half covers.
 covering::Shape ShapeOf(const coupon::Coupon& system);
 
-// The draws, in this order: each covered match's signs shuffled (matches 1
+// The system's rows for a code over its shape, in upload form. The draws, in
+// this order: each covered match's signs shuffled (matches 1
 // to 13), the full covers' matches shuffled, the half covers', then the
 // rows. Each shuffle is Fisher–Yates from the last place down, drawing
 // IRandom(0, i).
+coupon::Coupon Relabelled(const coupon::Coupon& system, const covering::Code& code, TRandomMersenne& random);
+
+// The catalogue's code for the system, Relabelled, with its garantitabell.
 std::variant<Reduced, Refusal> Reduce(const coupon::Coupon& system, Guarantee guarantee, TRandomMersenne& random);
 
 }  // namespace stenvik::reduction
