@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "bench/figures.h"
 #include "bench/press_floor.h"
 #include "core/coupon_tools.h"
 
@@ -21,31 +22,9 @@ namespace stenvik::bench {
 namespace {
 
 constexpr std::int32_t kSeed = 1;
-constexpr int kRepetitions = 9;
-constexpr double kMinSeconds = 0.1;
 // Presses per timed iteration: the generator is rewound once per iteration,
 // so that each iteration makes the very calls recorded.
 constexpr int kPresses = 8;
-
-struct Figure {
-    std::string name;
-    std::string goal;  // the largest ratio allowed, if any
-    double perIteration = 1;
-};
-
-std::vector<Figure>& Figures() {
-    static std::vector<Figure> figures;
-    return figures;
-}
-
-template <typename Timed, typename Floor>
-void Add(const Figure& figure, Timed timed, Floor floor) {
-    Figures().push_back(figure);
-    for (auto* benchmark : {benchmark::RegisterBenchmark(figure.name.c_str(), timed),
-                            benchmark::RegisterBenchmark((figure.name + " floor").c_str(), floor)}) {
-        benchmark->Repetitions(kRepetitions)->MinTime(kMinSeconds);
-    }
-}
 
 // A session clicked up to its first press, and what that press needs.
 PressSetup Setup(std::vector<Event> clicks, std::optional<Percent> percent = std::nullopt) {
@@ -95,7 +74,7 @@ void AddPresses() {
         const std::string by = std::string(", ") + label;
         AddPress("1 grid row" + by, Setup(UserClicks(RowsRequest{.count = 1, .method = method})));
         AddPress("90 grid rows" + by, Setup(UserClicks(RowsRequest{.count = 90, .method = method})),
-                 method == Method::Classic ? "1.3" : "");
+                 method == Method::Classic ? "≤ 1.3×" : "");
         AddPress("90 upload rows" + by, Setup(UserClicks(RowsRequest{.count = 90, .method = method, .upload = true})));
         for (const auto& [half, full] : {std::pair{0, 0}, std::pair{4, 2}, std::pair{0, 13}}) {
             AddPress("system " + std::to_string(half) + "/" + std::to_string(full) + by,
@@ -108,7 +87,7 @@ void AddPresses() {
 
 void AddGenerator() {
     Add(
-        {"BRandom vs std::mt19937", "0.67"},
+        {"BRandom vs std::mt19937", "≤ 0.67×"},
         [](benchmark::State& bench) {
             TRandomMersenne rg(kSeed);
             for (auto _ : bench) benchmark::DoNotOptimize(rg.BRandom());
@@ -197,52 +176,6 @@ void AddToolkit() {
         });
 }
 
-// "12.3 µs" from nanoseconds, three significant digits.
-std::string Time(double ns) {
-    const auto [value, unit] = ns >= 1e6   ? std::pair{ns / 1e6, "ms"}
-                               : ns >= 1e3 ? std::pair{ns / 1e3, "µs"}
-                                           : std::pair{ns, "ns"};
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(),
-                  value >= 100  ? "%.0f %s"
-                  : value >= 10 ? "%.1f %s"
-                                : "%.2f %s",
-                  value, unit);
-    return text.data();
-}
-
-// Keeps the fastest repetition of each benchmark and prints the table.
-class TableReporter final : public benchmark::BenchmarkReporter {
-public:
-    bool ReportContext(const Context& /*context*/) override { return true; }
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-            const auto name = run.run_name.function_name;
-            const auto [entry, added] = _fastest.try_emplace(name, run.GetAdjustedCPUTime());
-            if (!added) entry->second = std::min(entry->second, run.GetAdjustedCPUTime());
-        }
-    }
-    void Finalize() override {
-        auto& out = GetOutputStream();
-        out << "| Figure | Time | Floor | Ratio | Goal |\n|---|--:|--:|--:|--:|\n";
-        for (const auto& figure : Figures()) {
-            const auto timed = _fastest.find(figure.name);
-            const auto floored = _fastest.find(figure.name + " floor");
-            if (timed == _fastest.end() || floored == _fastest.end()) continue;  // left out by a filter
-            const double time = timed->second / figure.perIteration;
-            const double floor = floored->second / figure.perIteration;
-            std::array<char, 16> ratio{};
-            std::snprintf(ratio.data(), ratio.size(), "%.2f×", time / floor);
-            out << "| " << figure.name << " | " << Time(time) << " | " << Time(floor) << " | " << ratio.data() << " | "
-                << (figure.goal.empty() ? "" : "≤ " + figure.goal + "×") << " |\n";
-        }
-    }
-
-private:
-    std::map<std::string, double> _fastest;
-};
-
 }  // namespace
 }  // namespace stenvik::bench
 
@@ -251,9 +184,10 @@ int main(int argc, char** argv) {
     AddGenerator();
     AddPresses();
     AddToolkit();
+    AddReduction();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TableReporter table;
-    benchmark::RunSpecifiedBenchmarks(&table);
+    const auto table = TableReporter();
+    benchmark::RunSpecifiedBenchmarks(table.get());
     benchmark::Shutdown();
 }
