@@ -10,8 +10,7 @@ namespace {
 
 void Sort(Code& code) {
     std::ranges::sort(code);
-    const auto [first, last] = std::ranges::unique(code);
-    code.erase(first, last);
+    code.erase(std::unique(code.begin(), code.end()), code.end());
 }
 
 Code Whole(const Space& space) {

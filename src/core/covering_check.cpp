@@ -51,7 +51,7 @@ GuaranteeTable Tabulate(const Space& space, std::span<const Outcome> code) {
     }
 
     GuaranteeTable table{.outcomes = size};
-    std::array<std::uint32_t, kFar> fewest;
+    std::array<std::uint32_t, kFar> fewest{};
     fewest.fill(std::numeric_limits<std::uint32_t>::max());
     for (Outcome x = 0; x < size; ++x) {
         if (near[0][x] != 0) {

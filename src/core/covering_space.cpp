@@ -29,8 +29,8 @@ std::uint64_t Choose(int n, int k) {
 std::uint64_t BallSize(Shape shape, int radius) {
     // At distance d: j of the differing coordinates are full covers, with two
     // other symbols each, and d - j half covers, with one.
-    std::uint64_t size = 0;
-    for (int d = 0; d <= radius; ++d) {
+    std::uint64_t size = 1;  // the centre
+    for (int d = 1; d <= radius; ++d) {
         for (int j = 0; j <= d; ++j)
             size += Choose(shape.full, j) * (std::uint64_t{1} << j) * Choose(shape.half, d - j);
     }

@@ -61,7 +61,7 @@ TEST(CoveringCheck, GuaranteeTableAndCoverAgreeWithEveryDistance) {
             Code code;
             for (std::size_t r = 0; r < rows; ++r) code.push_back(static_cast<Outcome>(random() % space.Size()));
             std::ranges::sort(code);
-            code.erase(std::ranges::unique(code).begin(), code.end());
+            code.erase(std::unique(code.begin(), code.end()), code.end());
             SCOPED_TRACE(testing::Message() << shape.full << "," << shape.half << " rows " << code.size());
             const GuaranteeTable table = Slowly(space, code);
             EXPECT_EQ(Tabulate(space, code), table);
