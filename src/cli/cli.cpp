@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "cli/arguments.h"
+#include "cli/reduced_system.h"
 #include "cli/shown.h"
 #include "cli/state_json.h"
 #include "cli/toolkit.h"
@@ -55,6 +56,17 @@ int Deliver(const Delivery& delivery, std::string_view rows, const std::optional
     return Flushed(out, err);
 }
 
+// A reduced system's rows delivered as expand's are, its summary then on
+// standard error; or, for --json, the object on standard output instead.
+int DeliverReduced(const Delivery& delivery, const std::variant<ReducedSystem, EarlyExit>& reduced, bool json,
+                   std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
+    if (const auto* stop = std::get_if<EarlyExit>(&reduced)) return Ended(*stop, out, err);
+    const auto& system = std::get<ReducedSystem>(reduced);
+    const int code = Deliver(delivery, system.rows, json ? std::optional(system.json) : std::nullopt, out, err, files);
+    if (code == kExitDone && !json) err << system.summary;
+    return code;
+}
+
 // A freshly opened dialog in memory, clicked as a user would.
 int Replayed(const ReplayPlan& plan, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
     MemorySession session(plan.seed);
@@ -66,12 +78,31 @@ int Replayed(const ReplayPlan& plan, std::ostream& out, std::ostream& err, posix
         err << kProgram << ": " << TerminalText(rows);
         return kExitFailure;
     }
+    if (plan.reduce) {
+        // The press is over: its generator, whose state the seed fixed,
+        // draws the reduction, so that one seed repeats both.
+        const auto where = "--reduce " + std::to_string(static_cast<int>(plan.reduce->guarantee));
+        const auto reduced = ReduceSystem(OwnSystem(rows), *plan.reduce, session.state.rg, where, "--reduce");
+        return DeliverReduced(plan.delivery, reduced, false, out, err, files);
+    }
     if (plan.upload) {
         const auto upload = SystemUploadRows(rows, *plan.upload);
         if (const auto* stop = std::get_if<EarlyExit>(&upload)) return Ended(*stop, out, err);
         return Deliver(plan.delivery, std::get<std::string>(upload), std::nullopt, out, err, files);
     }
     return Deliver(plan.delivery, rows, plan.state ? std::optional(StateJson(session)) : std::nullopt, out, err, files);
+}
+
+// reduce: the game is the one the text names, else --game's; the generator
+// is the run's own, never a dialog's.
+int Reduced(const CouponPlan& plan, std::istream& in, std::ostream& out, std::ostream& err, posix::PosixFiles& files) {
+    const auto read = ReadCouponInput(plan.input, in, files);
+    if (const auto* stop = std::get_if<EarlyExit>(&read)) return Ended(*stop, out, err);
+    const auto& coupon = std::get<coupon::Coupon>(read);
+    const ReduceRequest request{plan.guarantee, coupon.game.value_or(plan.game.value_or(Game::Stryktipset))};
+    TRandomMersenne random(plan.seed);
+    const auto reduced = ReduceSystem(coupon, request, random, InputName(plan.input), "--guarantee");
+    return DeliverReduced(plan.delivery, reduced, plan.json, out, err, files);
 }
 
 // A command of the toolkit: expand's rows are delivered as every command's
@@ -91,8 +122,10 @@ int RunCli(std::span<const char* const> args, std::istream& in, std::ostream& ou
            posix::PosixFiles& files) {
     const auto parsed = ParseArguments(args);
     if (const auto* early = std::get_if<EarlyExit>(&parsed)) return Ended(*early, out, err);
-    if (const auto* coupon = std::get_if<CouponPlan>(&std::get<Plan>(parsed)))
+    if (const auto* coupon = std::get_if<CouponPlan>(&std::get<Plan>(parsed))) {
+        if (coupon->command == CouponCommand::Reduce) return Reduced(*coupon, in, out, err, files);
         return Answered(*coupon, in, out, err, files);
+    }
     return Replayed(std::get<ReplayPlan>(std::get<Plan>(parsed)), out, err, files);
 }
 

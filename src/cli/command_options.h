@@ -35,7 +35,8 @@ void AddInput(CLI::App& command, Options& options);
 // The commands that replay a user's clicks on a fresh dialog: rows, system,
 // clicks and instructions.
 void AddDialogCommands(CLI::App& app, Options& options);
-// The player's toolkit, each reading a coupon: info, expand and check.
+// The player's toolkit, each reading a coupon: info, expand, check and
+// reduce.
 void AddCouponCommands(CLI::App& app, Options& options);
 
 }  // namespace stenvik::cli

@@ -15,9 +15,10 @@ namespace {
 
 constexpr const char* kOverview = R"(Draws your rows for Stryktipset and Italienska Stryktipset, single rows or
 a system, just as the Stenvik window does; and for a coupon you have, tells
-what it costs, writes its rows for uploading to Svenska Spel and counts its
-correct signs once the results are in. The window's own Controller makes the
-rows, from a freshly opened dialog, click by click.
+what it costs, writes its rows for uploading to Svenska Spel, reduces a
+system to far fewer rows that still guarantee 12 or 11 correct, and counts
+its correct signs once the results are in. The window's own Controller makes
+the rows, from a freshly opened dialog, click by click.
 
 The text goes to standard output in UTF-8 with LF line breaks. --raw prints
 instead the bytes "SPARA raderna" saves (Windows-1252, CRLF, nothing added);
@@ -27,8 +28,8 @@ owner and mode; --output - prints them, and so does any FILE that leads to
 where standard output (or error) already goes, which a shell's >> then
 appends to. Without --seed every run draws rows of its own. Exit codes: 0
 done, 1 a system the choices do not fit, a file not read or not written, or
-more rows than an upload file takes, 2 a bad argument or a text that is no
-coupon.)";
+more rows than an upload file takes, 2 a bad argument, a text that is no
+coupon, or no system to reduce.)";
 
 constexpr const char* kExamples = R"(
 Examples:
@@ -40,7 +41,8 @@ Examples:
   stenvik-cli rows --count 90 --sure 1=1 --percent 2=50/30/20 --unique
   stenvik-cli system --half 3 --full 2 --upload --output rader.txt
   stenvik-cli info rader.txt
-  stenvik-cli check --result 1X2-1X21X21X2 rader.txt)";
+  stenvik-cli check --result 1X2-1X21X21X2 rader.txt
+  stenvik-cli system --half 3 --full 4 --reduce 12 --output rader.txt)";
 
 // CLI11 appends an option's "Needs:" and "Excludes:" to its name, where they
 // read as part of the value it takes and push the help out of its column;

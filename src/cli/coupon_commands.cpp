@@ -54,12 +54,39 @@ void AddCheck(CLI::App& app, Options& options) {
                    "One JSON object: rows (single rows only),\nhits, best, undecided, e.g. --json");
 }
 
+void AddReduce(CLI::App& app, Options& options) {
+    auto& reduce = AddCommand(app, "reduce", "A system reduced to far fewer rows that keep 12 or 11 correct",
+                              "\nFILE holds a system's grid, as Stenvik writes it or edited by hand; without\n"
+                              "FILE, or with -, the text comes from standard input. The reduced rows come\n"
+                              "as expand writes upload rows, and have 12 (or 11) correct whenever every\n"
+                              "result is among the system's signs; a run picks rows of its own unless\n"
+                              "--seed fixes them. Standard error then tells the rows and their price at\n"
+                              "1 kr each, the whole system's, and in how many outcomes a row has 13\n"
+                              "correct, with the fewest rows that have 12, 11 and 10 in the others. A\n"
+                              "text that is no system, or a system without covers, is exit code 2; more\n"
+                              "than the 10000 rows an upload file takes, exit code 1.\n",
+                              "reduce --guarantee 11 --output rader.txt system.txt");
+    AddInput(reduce, options);
+    AddValue(reduce, "--guarantee", options.guarantee, "12|11",
+             "The correct signs guaranteed: 12 (the\ndefault) or 11, e.g. --guarantee 11");
+    AddGame(reduce, options,
+            "The game of the first line: the one the text\nnames, else stryktipset, e.g. --game italienska");
+    AddSeed(reduce, options);
+    AddOutput(reduce, options);
+    reduce
+        .add_flag("--json", options.json,
+                  "One JSON object in place of the rows and the\nsummary: rows, price, system_rows,\n"
+                  "system_price, guarantee, outcomes, with_13,\nfewest and upload, e.g. --json")
+        ->excludes("--raw");
+}
+
 }  // namespace
 
 void AddCouponCommands(CLI::App& app, Options& options) {
     AddInfo(app, options);
     AddExpand(app, options);
     AddCheck(app, options);
+    AddReduce(app, options);
 }
 
 }  // namespace stenvik::cli

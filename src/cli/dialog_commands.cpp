@@ -27,16 +27,23 @@ void AddSystem(CLI::App& app, Options& options) {
     auto& system = AddCommand(app, "system", "A system: SYSTEM, your choices, GENERERA rader",
                               "\nIf the sure matches and the covers do not fit the 13 matches, the window's\n"
                               "refusal goes to standard error and the exit code is 1. So does --upload\n"
-                              "for more than the 10000 rows an upload file takes.\n",
+                              "for more than the 10000 rows an upload file takes, and --reduce for more\n"
+                              "reduced rows; a system without covers has nothing to reduce: exit code 2.\n"
+                              "With --seed, --reduce picks the same rows each time.\n",
                               "system --half 2 --full 1 --seed 1");
     AddValue(system, "--half", options.half, "N", "Half covers, 0-13 (default 0), e.g. --half 3");
     AddValue(system, "--full", options.full, "N",
              "Full covers, 0-13 (default 0), at most 13\nwith the half covers, e.g. --full 2");
     AddMethod(system, options);
     AddSure(system, options);
-    AddUpload(
-        system, options,
+    auto* upload = system.add_flag(
+        "--upload", options.upload,
         "The system's rows in the format Svenska Spel\ntakes for uploading, as expand writes them,\ne.g. --upload");
+    AddValue(system, "--reduce", options.reduce, "12|11",
+             "The system reduced to upload rows that keep\n12 or 11 correct, as reduce makes them, its\n"
+             "summary on standard error, e.g. --reduce 12")
+        ->excludes(upload);
+    AddGame(system, options, "The game --upload or --reduce names (default\nstryktipset), e.g. --game italienska");
     AddSeed(system, options);
     AddOutput(system, options);
 }

@@ -12,7 +12,7 @@ namespace stenvik::cli {
 struct Options {
     std::vector<std::string> count, method, game, half, full, seed, output;
     std::vector<std::string> sure, events;
-    std::vector<std::string> percent, price, result;
+    std::vector<std::string> percent, price, result, guarantee, reduce;
     std::string input = "-";  // one file at most; a second is an unexpected argument
     bool upload = false, raw = false, state = false, unique = false, json = false;
 };

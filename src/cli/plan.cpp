@@ -98,6 +98,14 @@ std::vector<Event> SystemClicks(const Options& options) {
     return UserClicks(request);
 }
 
+// Without --seed each run draws rows of its own, also runs started in the
+// same second or side by side. (The window, one program, seeds once from
+// the clock.)
+std::int32_t SeedOf(const Options& options) {
+    const auto seed = Single(options.seed, "--seed");
+    return seed ? ParseSeed(*seed) : static_cast<std::int32_t>(posix::RandomBits());
+}
+
 // --output "-" is standard output, which gets what the file would.
 Delivery DeliveryOf(const Options& options) {
     Delivery delivery{.file = std::nullopt, .raw = options.raw};
@@ -122,6 +130,14 @@ CouponPlan CouponPlanOf(std::string_view command, const Options& options) {
     } else if (command == "expand") {
         plan.command = CouponCommand::Expand;
         plan.game = GameOf(options);
+    } else if (command == "reduce") {
+        plan.command = CouponCommand::Reduce;
+        plan.game = GameOf(options);
+        plan.seed = SeedOf(options);
+        if (const auto guarantee = Single(options.guarantee, "--guarantee"))
+            plan.guarantee = ParseGuarantee("--guarantee", *guarantee);
+        if (plan.delivery.raw && plan.json)
+            throw BadArgument("--json and --output - would both write to standard output");
     } else {
         plan.command = CouponCommand::Check;
         if (const auto result = Single(options.result, "--result")) plan.result = ParseResult(*result);
@@ -129,15 +145,9 @@ CouponPlan CouponPlanOf(std::string_view command, const Options& options) {
     return plan;
 }
 
-// Without --seed each run draws rows of its own, also runs started in the
-// same second or side by side. (The window, one program, seeds once from
-// the clock.)
-std::int32_t FreshSeed() { return static_cast<std::int32_t>(posix::RandomBits()); }
-
 ReplayPlan ReplayPlanOf(std::string_view command, const Options& options) {
     ReplayPlan plan;
-    const auto seed = Single(options.seed, "--seed");
-    plan.seed = seed ? ParseSeed(*seed) : FreshSeed();
+    plan.seed = SeedOf(options);
     plan.delivery = DeliveryOf(options);
     plan.state = options.state;
     if (plan.delivery.raw && plan.state)
@@ -147,7 +157,13 @@ ReplayPlan ReplayPlanOf(std::string_view command, const Options& options) {
     } else if (command == "system") {
         plan.events = SystemClicks(options);
         plan.refusalIsError = true;
-        if (options.upload) plan.upload = GameOf(options).value_or(Game::Stryktipset);
+        const auto game = GameOf(options);
+        if (options.upload) plan.upload = game.value_or(Game::Stryktipset);
+        if (const auto reduce = Single(options.reduce, "--reduce")) {
+            plan.reduce = ReduceRequest{ParseGuarantee("--reduce", *reduce), game.value_or(Game::Stryktipset)};
+        } else if (game && !options.upload) {
+            throw BadArgument("--game requires --upload or --reduce");
+        }
     } else if (command == "clicks") {
         for (const auto& text : options.events) plan.events.push_back(ParseEvent(text));
     } else {
@@ -159,7 +175,8 @@ ReplayPlan ReplayPlanOf(std::string_view command, const Options& options) {
 }  // namespace
 
 Plan MakePlan(std::string_view command, const Options& options) {
-    if (command == "info" || command == "expand" || command == "check") return CouponPlanOf(command, options);
+    if (command == "info" || command == "expand" || command == "check" || command == "reduce")
+        return CouponPlanOf(command, options);
     return ReplayPlanOf(command, options);
 }
 

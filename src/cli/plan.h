@@ -14,6 +14,7 @@
 #include "cli/options.h"
 #include "core/coupon_tools.h"
 #include "core/program_state.h"
+#include "core/reduction.h"
 #include "memory/scripted_user.h"
 
 namespace stenvik::cli {
@@ -22,6 +23,12 @@ namespace stenvik::cli {
 struct Delivery {
     std::optional<std::filesystem::path> file;
     bool raw = false;  // the saved file's bytes on stdout
+};
+
+// A system reduced to upload rows, in `game`, that keep `guarantee`.
+struct ReduceRequest {
+    reduction::Guarantee guarantee = reduction::Guarantee::Twelve;
+    Game game = Game::Stryktipset;
 };
 
 // A freshly opened dialog and the events a user would make on it.
@@ -38,19 +45,24 @@ struct ReplayPlan {
     bool uniqueRows = false;
     // system --upload: the system's text, read back, becomes upload rows.
     std::optional<Game> upload;
+    // system --reduce: the system's text, read back, reduced with the
+    // generator the press left.
+    std::optional<ReduceRequest> reduce;
 };
 
 // The commands of the player's toolkit: each reads a coupon text.
-enum class CouponCommand { Info, Expand, Check };
+enum class CouponCommand { Info, Expand, Check, Reduce };
 
 struct CouponPlan {
     CouponCommand command = CouponCommand::Info;
     std::string input = "-";                      // a file, or "-" for standard input
     std::uint64_t price = coupon::kDefaultPrice;  // info: kronor a row
-    bool json = false;                            // info and check
-    std::optional<Game> game;                     // expand: instead of the game the text names
+    bool json = false;                            // info, check and reduce
+    std::optional<Game> game;                     // expand: instead of the game the text names; reduce: if none
     coupon::Result result{};                      // check
-    Delivery delivery;                            // expand's rows
+    Delivery delivery;                            // expand's and reduce's rows
+    reduction::Guarantee guarantee = reduction::Guarantee::Twelve;  // reduce
+    std::int32_t seed = 0;                                          // reduce: --seed, or one of this run's own
 };
 
 using Plan = std::variant<ReplayPlan, CouponPlan>;

@@ -57,18 +57,23 @@ std::variant<std::string, EarlyExit> ReadBytes(const std::string& input, std::is
     return std::move(std::get<std::string>(read));
 }
 
-std::variant<coupon::Coupon, EarlyExit> ReadInput(const std::string& input, std::istream& in,
-                                                  posix::PosixFiles& files) {
+}  // namespace
+
+std::string InputName(const std::string& input) { return input == "-" ? std::string("standard input") : Shown(input); }
+
+std::variant<coupon::Coupon, EarlyExit> ReadCouponInput(const std::string& input, std::istream& in,
+                                                        posix::PosixFiles& files) {
     auto bytes = ReadBytes(input, in, files);
     if (auto* stop = std::get_if<EarlyExit>(&bytes)) return std::move(*stop);
     auto read = coupon::ReadCoupon(std::get<std::string>(bytes));
     if (const auto* error = std::get_if<coupon::ReadError>(&read)) {
         // What was expected may quote the text, which can hold any byte.
-        const auto where = input == "-" ? std::string("standard input") : Shown(input);
-        return Stop(kExitBadArgument, where + ": " + WithArgumentsShown(coupon::InEnglish(*error), {}));
+        return Stop(kExitBadArgument, InputName(input) + ": " + WithArgumentsShown(coupon::InEnglish(*error), {}));
     }
     return std::move(std::get<coupon::Coupon>(read));
 }
+
+namespace {
 
 std::variant<std::string, EarlyExit> UploadRows(const coupon::Coupon& coupon, Game game) {
     const auto rows = coupon::RowCount(coupon);
@@ -163,25 +168,30 @@ std::string CheckText(const coupon::Coupon& coupon, const coupon::Result& result
 
 std::variant<std::string, EarlyExit> RunCouponCommand(const CouponPlan& plan, std::istream& in,
                                                       posix::PosixFiles& files) {
-    auto read = ReadInput(plan.input, in, files);
+    auto read = ReadCouponInput(plan.input, in, files);
     if (auto* stop = std::get_if<EarlyExit>(&read)) return std::move(*stop);
     const auto& coupon = std::get<coupon::Coupon>(read);
     switch (plan.command) {
         case CouponCommand::Info: return InfoText(coupon, plan.price, plan.json);
         case CouponCommand::Check: return CheckText(coupon, plan.result, plan.json);
-        case CouponCommand::Expand: break;
+        case CouponCommand::Expand:
+        case CouponCommand::Reduce: break;
     }
     return UploadRows(coupon, plan.game.value_or(coupon.game.value_or(Game::Stryktipset)));
 }
 
-std::variant<std::string, EarlyExit> SystemUploadRows(std::string_view system, Game game) {
-    const auto read = coupon::ReadCoupon(system);
+coupon::Coupon OwnSystem(std::string_view text) {
+    auto read = coupon::ReadCoupon(text);
     // The reader takes every text Stenvik writes; one it refuses is a fault
     // of the program, not of the user's choices.
     if (const auto* error = std::get_if<coupon::ReadError>(&read)) {
         throw std::logic_error("the system's own text is no coupon: " + coupon::InEnglish(*error));
     }
-    return UploadRows(std::get<coupon::Coupon>(read), game);
+    return std::move(std::get<coupon::Coupon>(read));
+}
+
+std::variant<std::string, EarlyExit> SystemUploadRows(std::string_view system, Game game) {
+    return UploadRows(OwnSystem(system), game);
 }
 
 }  // namespace stenvik::cli

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "cli/arguments.h"
+#include "core/coupon.h"
 #include "posix/posix_files.h"
 
 namespace stenvik::cli {
@@ -19,6 +20,18 @@ namespace stenvik::cli {
 // or has more rows than an upload file takes (exit 1) ends the run instead.
 std::variant<std::string, EarlyExit> RunCouponCommand(const CouponPlan& plan, std::istream& in,
                                                       posix::PosixFiles& files);
+
+// `input` as a message names it: the file, shown safely, or standard input.
+std::string InputName(const std::string& input);
+
+// The coupon of `input`, a file or "-" for `in`; a text that cannot be read
+// (exit 1) or is no coupon (exit 2, with its line and column) ends the run.
+std::variant<coupon::Coupon, EarlyExit> ReadCouponInput(const std::string& input, std::istream& in,
+                                                        posix::PosixFiles& files);
+
+// A system's text as the window wrote it, read back: the reader takes every
+// one the program writes.
+coupon::Coupon OwnSystem(std::string_view text);
 
 // system --upload: a system's text, as the window writes it, read back and
 // written as the upload rows of `game`, as expand writes them.

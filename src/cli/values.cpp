@@ -160,6 +160,21 @@ coupon::Result ParseResult(std::string_view text) {
     return std::get<coupon::Result>(read);
 }
 
+reduction::Guarantee ParseGuarantee(std::string_view option, std::string_view text) {
+    using enum reduction::Guarantee;
+    constexpr std::array<std::pair<std::string_view, reduction::Guarantee>, 2> kGuarantees = {{
+        {"12", Twelve},
+        {"11", Eleven},
+    }};
+    const auto* found = std::find_if(kGuarantees.begin(), kGuarantees.end(),
+                                     [&](const auto& guarantee) { return guarantee.first == text; });
+    if (found == kGuarantees.end()) {
+        throw BadArgument(std::string(option) + " " + Quoted(text) +
+                          ": expected 12 or 11, the correct signs guaranteed");
+    }
+    return found->second;
+}
+
 std::filesystem::path ParseOutputFile(std::string_view text) {
     if (text.empty())
         throw BadArgument("--output \"\": expected a file name such as ./rader.txt, or - for standard output");

@@ -10,6 +10,7 @@
 
 #include "core/coupon_tools.h"
 #include "core/program_state.h"
+#include "core/reduction.h"
 #include "memory/scripted_user.h"
 
 namespace stenvik::cli {
@@ -46,6 +47,9 @@ std::uint64_t ParsePrice(std::string_view text);
 // 13 signs 1, X (or x), 2 or - for a match not yet decided; commas and
 // blanks may stand between them.
 coupon::Result ParseResult(std::string_view text);
+// The correct signs a reduced system guarantees: 12 or 11; `option` names
+// the option in the message.
+reduction::Guarantee ParseGuarantee(std::string_view option, std::string_view text);
 // A file for --output that cannot be an option taken for its value, as in
 // "--output --upload": neither empty nor starting with "-" ("-" itself,
 // standard output, is the caller's to handle).

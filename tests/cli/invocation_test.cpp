@@ -347,12 +347,13 @@ TEST(Arguments, HelpShowsEveryCommandAndOptionWithAnExample) {
         {"rows",
          {"--count", "--method", "--sure", "--upload", "--game", "--percent", "--unique", "--seed", "--output",
           "--raw"}},
-        {"system", {"--half", "--full", "--upload"}},
+        {"system", {"--half", "--full", "--upload", "--reduce", "--game"}},
         {"clicks", {"--state"}},
         {"instructions", {}},
         {"info", {"--price 2"}},
         {"expand", {}},
         {"check", {"--result"}},
+        {"reduce", {"--guarantee", "--game", "--seed", "--output", "--raw", "--json"}},
     };
     for (const auto& [command, options] : commands) {
         EXPECT_NE(help.out.find("\n  " + command + " "), std::string::npos) << command;
@@ -370,8 +371,8 @@ TEST(Arguments, RunBareShowsTheHelpAsAMistake) {
     EXPECT_EQ(bare.code, 2);
     EXPECT_EQ(bare.out, "");
     EXPECT_EQ(bare.err, Invoke({"--help"}).out +
-                            "stenvik-cli: expected a command: rows, system, clicks, instructions, info, expand or "
-                            "check\n");
+                            "stenvik-cli: expected a command: rows, system, clicks, instructions, info, expand, "
+                            "check or reduce\n");
 }
 
 // The short options, the program named in every usage line, and notes that
@@ -379,7 +380,7 @@ TEST(Arguments, RunBareShowsTheHelpAsAMistake) {
 TEST(Arguments, HelpFollowsTheCommandLinesConventions) {
     EXPECT_EQ(Invoke({"-V"}).out, Invoke({"--version"}).out);
     const std::vector<std::vector<std::string>> commands = {
-        {}, {"rows"}, {"system"}, {"clicks"}, {"instructions"}, {"info"}, {"expand"}, {"check"},
+        {}, {"rows"}, {"system"}, {"clicks"}, {"instructions"}, {"info"}, {"expand"}, {"check"}, {"reduce"},
     };
     for (const auto& command : commands) {
         auto args = command;

@@ -513,7 +513,7 @@ TEST(Arguments, BadValuesOfTheToolkitsOptions) {
          "--unique: the sure signs and --percent leave 18 different rows, fewer than --count 36"},
         {{"expand", "--game", "svenska"}, "--game \"svenska\": expected stryktipset or italienska"},
         {{"expand", "--raw", "--output", "x.txt"}, "--output excludes --raw"},
-        {{"system", "--game", "italienska"}, "--game requires --upload"},
+        {{"system", "--game", "italienska"}, "--game requires --upload or --reduce"},
     };
     for (const auto& [args, problem] : cases) {
         SCOPED_TRACE(problem);
