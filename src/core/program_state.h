@@ -35,6 +35,9 @@ constexpr int DrawableSigns(const std::optional<Percent>& percent) {
     return int{percent->one > 0} + int{percent->cross > 0} + int{percent->two > 0};
 }
 
+// What the program seeds a generator with at start: the clock.
+inline std::int32_t ClockSeed() { return static_cast<std::int32_t>(std::time(nullptr)); }
+
 struct ProgramState {
     // Selection state, as the dialog opens.
     std::int32_t antal_enkelrader = 1;
@@ -51,7 +54,7 @@ struct ProgramState {
 
     // The random source: seeded from the clock, never reseeded by the
     // program itself, so every press continues one stream.
-    std::int32_t seed = static_cast<std::int32_t>(std::time(nullptr));
+    std::int32_t seed = ClockSeed();
     TRandomMersenne rg{seed};
     std::int32_t ir = 0;  // the last value drawn
 

@@ -85,6 +85,9 @@ inline constexpr int kSelectAll = 2006;
 inline constexpr int kCountAndCost = 2011;
 inline constexpr int kToUploadRows = 2012;
 inline constexpr int kCheckResult = 2013;
+inline constexpr int kReduce = 2014;  // the submenu of the two guarantees
+inline constexpr int kReduceTo12 = 2015;
+inline constexpr int kReduceTo11 = 2016;
 }  // namespace menu
 static_assert(menu::kUndo > kLastCommand);
 

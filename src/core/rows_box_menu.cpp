@@ -8,6 +8,7 @@
 #include "core/coupon_text.h"
 #include "core/coupon_tools.h"
 #include "core/read_error_text.h"
+#include "core/reduction.h"
 
 namespace stenvik::rows_box {
 namespace {
@@ -42,6 +43,18 @@ std::string GameName(Game game) {
     return std::string(game == Game::Italienska ? coupon::kItalienska : coupon::kStryktipset);
 }
 
+// The coupon's kind as CountAndCost names it.
+std::string KindName(coupon::Kind kind) {
+    static constexpr std::array<std::u8string_view, 3> kKinds = {u8"enkelrader", u8"system", u8"uppladdningsrader"};
+    return Utf8(kKinds[static_cast<std::size_t>(kind)]);
+}
+
+// Rows for upload take the game the text names, else the checked game box,
+// else Stryktipset.
+Game GameOf(const coupon::Coupon& coupon, const Request& request) {
+    return coupon.game.value_or(request.checked.value_or(Game::Stryktipset));
+}
+
 std::string UploadLimit() { return Utf8(u8"En uppladdningsfil rymmer högst ") + Rows(coupon::kUploadRowLimit) + "."; }
 
 // The row of `id` among `rows` and their submenus.
@@ -56,6 +69,44 @@ const MenuItem* Find(std::span<const MenuItem> rows, int id) {
 void Show(Access& access, const Outcome& outcome) {
     if (outcome.replacement) access.Replace(*outcome.replacement);
     if (!outcome.message.empty()) access.Tell({.title = kTitle, .text = outcome.message, .warning = outcome.error});
+}
+
+std::string Refused(const reduction::Refusal& refusal, const coupon::Coupon& system, reduction::Guarantee guarantee) {
+    using Why = reduction::Refusal::Why;
+    switch (refusal.why) {
+        case Why::NotASystem:
+            return Utf8(u8"Kupongen är inget system utan ") + KindName(system.kind) +
+                   ". Bara ett system kan reduceras.";
+        case Why::NoCovers: return Utf8(u8"Systemet har inga garderingar och kan inte reduceras.");
+        case Why::TooManyRows: break;
+    }
+    // Every system reduced to 11 right fits an upload file.
+    return "Reducerat till " + std::to_string(static_cast<int>(guarantee)) + Utf8(u8" rätt blir systemet ") +
+           Rows(refusal.rows) + ". " + UploadLimit() +
+           (guarantee == reduction::Guarantee::Twelve ? Utf8(u8" Med 11 rätt ryms det.") : "");
+}
+
+Outcome ReduceTo(const Request& request, reduction::Guarantee guarantee) {
+    auto read = Read(request.text);
+    if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
+    const auto& system = std::get<coupon::Coupon>(read);
+    const auto reduced = reduction::Reduce(system, guarantee, *request.random);
+    if (const auto* refusal = std::get_if<reduction::Refusal>(&reduced)) {
+        return Refusal(Refused(*refusal, system, guarantee));
+    }
+    const auto& [rows, systemRows, table] = std::get<reduction::Reduced>(reduced);
+    const auto saved = (systemRows - rows.rows.size()) * coupon::kDefaultPrice;
+    const auto with = [](std::uint32_t count, int hits) {
+        return Rows(count) + Utf8(u8" med ") + std::to_string(hits) + Utf8(u8" rätt");
+    };
+    auto told = Rows(rows.rows.size()) + Utf8(u8" i stället för ") + Number(systemRows) + " (" + Number(saved) +
+                " kr mindre). Garanti: " + std::to_string(static_cast<int>(guarantee)) +
+                Utf8(u8" rätt om alla resultat finns bland systemets tecken.\n\nGarantitabell: 13 rätt i ") +
+                Number(table.thirteen) + " av " + Number(table.outcomes) + Utf8(u8" utfall.\nI övriga utfall minst ") +
+                with(table.fewest[0], 12) + ", " + with(table.fewest[1], 11) + " och " + with(table.fewest[2], 10) +
+                ".";
+    return {
+        .message = std::move(told), .replacement = coupon::UploadText(rows, GameOf(system, request)), .error = false};
 }
 
 }  // namespace
@@ -82,7 +133,7 @@ bool Act(int id, Access& access) {
     const auto* item = Find(kMenu, id);
     if (item == nullptr) return false;
     const auto text = access.Text();
-    Request request{.text = text, .checked = access.CheckedGame(), .typed = {}};
+    Request request{.text = text, .checked = access.CheckedGame(), .typed = {}, .random = &access.Random()};
     if (item->asks == nullptr) {
         Show(access, item->step(request));
         return true;
@@ -109,10 +160,9 @@ Outcome CountAndCost(const Request& request) {
     auto read = Read(request.text);
     if (auto* refusal = std::get_if<Outcome>(&read)) return std::move(*refusal);
     const auto& coupon = std::get<coupon::Coupon>(read);
-    static constexpr std::array<std::u8string_view, 3> kKinds = {u8"enkelrader", u8"system", u8"uppladdningsrader"};
     const auto rows = coupon::RowCount(coupon);
     const bool fits = coupon::FitsUpload(rows);
-    return Told("Slag: " + Utf8(kKinds[static_cast<std::size_t>(coupon.kind)]) +
+    return Told("Slag: " + KindName(coupon.kind) +
                 "\nSpel: " + (coupon.game ? GameName(*coupon.game) : "inget angivet") + "\nRader: " + Number(rows) +
                 "\nPris: " + Number(rows * coupon::kDefaultPrice) +
                 " kr\nUpprepade rader: " + Number(coupon::RepeatedRows(coupon)) +
@@ -126,8 +176,7 @@ Outcome ToUploadRows(const Request& request) {
     if (const auto rows = coupon::RowCount(coupon); !coupon::FitsUpload(rows)) {
         return Refusal("Kupongen har " + Rows(rows) + ". " + UploadLimit());
     }
-    const auto game = coupon.game.value_or(request.checked.value_or(Game::Stryktipset));
-    return {.message = {}, .replacement = coupon::UploadText(coupon, game), .error = false};
+    return {.message = {}, .replacement = coupon::UploadText(coupon, GameOf(coupon, request)), .error = false};
 }
 
 Outcome CheckAgainst(const Request& request) {
@@ -160,5 +209,8 @@ Outcome CheckAgainst(const Request& request) {
     if (!named.empty()) message += "\n" + named;
     return Told(std::move(message));
 }
+
+Outcome ReduceTo12(const Request& request) { return ReduceTo(request, reduction::Guarantee::Twelve); }
+Outcome ReduceTo11(const Request& request) { return ReduceTo(request, reduction::Guarantee::Eleven); }
 
 }  // namespace stenvik::rows_box

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/coupon.h"
+#include "core/randomc.h"
 #include "core/rc.h"
 
 namespace stenvik::rows_box {
@@ -58,14 +59,19 @@ public:
     // `typed`; none when the player cancels. Both in UTF-8.
     virtual std::optional<std::string> Ask(const Question& question, const std::string& typed) = 0;
     virtual std::optional<Game> CheckedGame() const = 0;
+    // The generator a reduction draws from: the window's own, seeded once at
+    // start, never the one the press's rows come from.
+    virtual TRandomMersenne& Random() = 0;
 };
 
 // What an item acts on: the box's text (Windows-1252 or UTF-8), the checked
-// game box, and what the player typed when the item asks.
+// game box, what the player typed when the item asks, and the generator of
+// an item that draws.
 struct Request {
     std::string_view text{};
     std::optional<Game> checked{};
     std::string_view typed{};
+    TRandomMersenne* random = nullptr;
 };
 
 // What an item leaves behind. A replacement is Windows-1252 with "\r\n"
@@ -88,6 +94,13 @@ Outcome ToUploadRows(const Request& request);
 // "Rätta mot resultat…" with the results the player typed, in UTF-8.
 Outcome CheckAgainst(const Request& request);
 
+// "Reducera till R-system": a system replaced by the upload rows of a
+// reduction that keeps 12 (or 11) right, for the game as upload rows take
+// it, and told in rows, the price saved and the garantitabell. It draws
+// from request.random, which it needs.
+Outcome ReduceTo12(const Request& request);
+Outcome ReduceTo11(const Request& request);
+
 inline constexpr int kSeparator = 0;
 
 // A row of the menu. Its kind follows from what it holds: a separator
@@ -105,6 +118,11 @@ struct MenuItem {
 enum class Row { Separator, Edit, Toolkit, Submenu };
 Row KindOf(const MenuItem& item);
 
+inline constexpr auto kReduceMenu = std::to_array<MenuItem>({
+    {.id = rc::menu::kReduceTo12, .text = u8"&12 rätt", .step = ReduceTo12},
+    {.id = rc::menu::kReduceTo11, .text = u8"1&1 rätt", .step = ReduceTo11},
+});
+
 // The edit commands as a Swedish Windows names them, in its order, then the
 // toolkit's items, each with an '&' before its access key.
 inline constexpr auto kMenu = std::to_array<MenuItem>({
@@ -120,6 +138,7 @@ inline constexpr auto kMenu = std::to_array<MenuItem>({
     {.id = rc::menu::kCountAndCost, .text = u8"Antal rader och &kostnad", .step = CountAndCost},
     {.id = rc::menu::kToUploadRows, .text = u8"&Gör om till uppladdningsrader", .step = ToUploadRows},
     {.id = rc::menu::kCheckResult, .text = u8"&Rätta mot resultat…", .step = CheckAgainst, .asks = &kResultQuestion},
+    {.id = rc::menu::kReduce, .text = u8"Re&ducera till R-system", .submenu = kReduceMenu},
 });
 
 // The rows from the first toolkit item or submenu on, for a window whose

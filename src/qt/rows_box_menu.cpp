@@ -38,7 +38,8 @@ constexpr auto kStandardActions = std::to_array<StandardAction>({
 // The window as the core's items reach it.
 class BoxAccess final : public rows_box::Access {
 public:
-    BoxAccess(DialogWindow& window, UserPrompts& prompts) : _window(window), _prompts(prompts) {}
+    BoxAccess(DialogWindow& window, UserPrompts& prompts, TRandomMersenne& random)
+        : _window(window), _prompts(prompts), _random(random) {}
 
     std::string Text() const override { return ToUtf8(_window.RowsBox()->document()->toRawText()); }
     void Replace(const std::string& cp1252) override { ReplaceUndoably(*_window.RowsBox(), FromCp1252(cp1252)); }
@@ -58,15 +59,18 @@ public:
         if (checked(rc::kItalienska)) return Game::Italienska;
         return std::nullopt;
     }
+    TRandomMersenne& Random() override { return _random; }
 
 private:
     DialogWindow& _window;
     UserPrompts& _prompts;
+    TRandomMersenne& _random;
 };
 
 }  // namespace
 
-RowsBoxMenu::RowsBoxMenu(DialogWindow& window, UserPrompts& prompts) : _window(window), _prompts(prompts) {
+RowsBoxMenu::RowsBoxMenu(DialogWindow& window, UserPrompts& prompts, TRandomMersenne& random)
+    : _window(window), _prompts(prompts), _random(random) {
     // A right click reaches the viewport, the menu key the edit itself.
     window.RowsBox()->installEventFilter(this);
     window.RowsBox()->viewport()->installEventFilter(this);
@@ -127,7 +131,7 @@ bool RowsBoxMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RowsBoxMenu::Act(int id) {
-    BoxAccess access(_window, _prompts);
+    BoxAccess access(_window, _prompts, _random);
     rows_box::Act(id, access);
 }
 

@@ -17,8 +17,9 @@ namespace stenvik::qt {
 
 class RowsBoxMenu final : public QObject {
 public:
-    // Shows the menu on a right click, the menu key and Shift+F10 in the rows box.
-    RowsBoxMenu(DialogWindow& window, UserPrompts& prompts);
+    // Shows the menu on a right click, the menu key and Shift+F10 in the
+    // rows box; a reduction draws from `random`.
+    RowsBoxMenu(DialogWindow& window, UserPrompts& prompts, TRandomMersenne& random);
 
     // The menu as it would open now, with `rows` after the edit's own
     // commands; each item carries its rc::menu identifier as its data.
@@ -33,6 +34,7 @@ private:
 
     DialogWindow& _window;
     UserPrompts& _prompts;
+    TRandomMersenne& _random;
 };
 
 }  // namespace stenvik::qt

@@ -32,6 +32,9 @@ public:
     RowsBoxMenu& Menu() { return _menu; }
 
     ProgramState state;
+    // The reduction's own generator, seeded as `state`'s is at start, so
+    // that a reduction leaves the press's rows as they would have been.
+    TRandomMersenne reduction{ClockSeed()};
     DialogWindow window;
 
 private:
@@ -40,7 +43,7 @@ private:
     UserPrompts& _prompts;
     QtPlatform _platform{window};
     QtSaveDialog _saveDialog{window, _prompts};
-    RowsBoxMenu _menu{window, _prompts};
+    RowsBoxMenu _menu{window, _prompts, reduction};
     std::unique_ptr<Controller> _controller;
 };
 

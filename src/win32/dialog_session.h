@@ -26,6 +26,9 @@ private:
     Win32Dialog _dialog;
     Win32SaveDialog _saveDialog;
     Controller _controller;
+    // The rows box's reductions draw from a generator of their own, seeded as
+    // the program's is at start, so that the press's rows never depend on them.
+    TRandomMersenne _reduction{ClockSeed()};
 };
 
 }  // namespace stenvik::win32

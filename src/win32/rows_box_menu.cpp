@@ -74,7 +74,7 @@ INT_PTR CALLBACK ResultDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 // The rows box and its dialog as the core's items reach them.
 class BoxAccess final : public rows_box::Access {
 public:
-    explicit BoxAccess(HWND box) : _box(box) {}
+    BoxAccess(HWND box, TRandomMersenne& random) : _box(box), _random(random) {}
 
     std::string Text() const override { return TextOf(_box); }
     void Replace(const std::string& cp1252) override { ReplaceUndoably(_box, cp1252); }
@@ -97,9 +97,11 @@ public:
         if (::IsDlgButtonChecked(dialog, rc::kItalienska) == BST_CHECKED) return Game::Italienska;
         return std::nullopt;
     }
+    TRandomMersenne& Random() override { return _random; }
 
 private:
     HWND _box;
+    TRandomMersenne& _random;
 };
 
 bool IsEnabled(HWND box, int id, const std::string& text) {
@@ -145,7 +147,7 @@ Menu MakeContextMenu(HWND box, std::span<const rows_box::MenuItem> rows) {
     return menu;
 }
 
-void ShowContextMenu(HWND box, LPARAM where) {
+void ShowContextMenu(HWND box, LPARAM where, TRandomMersenne& random) {
     // As the edit's own menu does: it acts on the box, so the box takes the focus.
     ::SetFocus(box);
     POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
@@ -159,10 +161,10 @@ void ShowContextMenu(HWND box, LPARAM where) {
     const auto menu = MakeContextMenu(box);
     const int chosen =
         ::TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, box, nullptr);
-    if (chosen != 0) RunMenuCommand(box, chosen);
+    if (chosen != 0) RunMenuCommand(box, chosen, random);
 }
 
-bool RunMenuCommand(HWND box, int id) {
+bool RunMenuCommand(HWND box, int id, TRandomMersenne& random) {
     switch (id) {
         case rc::menu::kUndo: ::SendMessageA(box, WM_UNDO, 0, 0); return true;
         case rc::menu::kCut: ::SendMessageA(box, WM_CUT, 0, 0); return true;
@@ -171,7 +173,7 @@ bool RunMenuCommand(HWND box, int id) {
         case rc::menu::kDelete: ::SendMessageA(box, WM_CLEAR, 0, 0); return true;
         case rc::menu::kSelectAll: ::SendMessageA(box, EM_SETSEL, 0, -1); return true;
         default: {
-            BoxAccess access(box);
+            BoxAccess access(box, random);
             return rows_box::Act(id, access);
         }
     }

@@ -27,10 +27,10 @@ Menu MakeContextMenu(HWND box, std::span<const rows_box::MenuItem> rows = rows_b
 // Shows the menu at `where`, WM_CONTEXTMENU's screen position, and carries
 // out the item chosen. From the keyboard (-1, -1) it opens at the caret, or
 // at the box's corner when the caret is out of sight.
-void ShowContextMenu(HWND box, LPARAM where);
+void ShowContextMenu(HWND box, LPARAM where, TRandomMersenne& random);
 
-// Carries out the menu item `id` of rows_box::kMenu on the rows box; false
-// for any other identifier.
-bool RunMenuCommand(HWND box, int id);
+// Carries out the menu item `id` of rows_box::kMenu on the rows box, a
+// reduction drawing from `random`; false for any other identifier.
+bool RunMenuCommand(HWND box, int id, TRandomMersenne& random);
 
 }  // namespace stenvik::win32

@@ -25,6 +25,7 @@ const std::string kSmallSystem = support::SystemGrid(
     {" 1X ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", "   X2 "});
 const std::string kUpload = "Italienska Stryktipset\r\nE,1,X,2,1,X,2,1,X,2,1,X,2,1";
 const std::string kUnreadable(support::kUnreadable);
+const std::string kR409 = support::R409();
 std::string WithLine(const std::string& text, std::size_t number, const std::string& line) {
     auto lines = support::Lines(text);
     lines.at(number - 1) = line;
@@ -79,9 +80,42 @@ TEST(RowsBoxMenu, UploadRowsTakeTheTextsGameThenTheCheckedOneThenStryktipset) {
     }
 }
 
+// R 4-0-9 reduced to upload rows for the checked game, and what the rows
+// save and guarantee.
+TEST(RowsBoxMenu, ReducesASystemToUploadRowsAndTellsWhatTheyGuarantee) {
+    const struct {
+        Outcome (*step)(const Request&);
+        std::optional<Game> checked;
+        const char* game;
+        std::size_t rows;
+        std::u8string_view message;  // its start
+    } cases[] = {
+        {ReduceTo12, std::nullopt, "Stryktipset", 9,
+         u8"9 rader i stället för 81 (72 kr mindre). Garanti: 12 rätt om alla resultat finns bland systemets tecken."
+         u8"\n\nGarantitabell: 13 rätt i 9 av 81 utfall.\nI övriga utfall minst 1 rad med 12 rätt, 3 rader med 11 "
+         u8"rätt och 3 rader med 10 rätt."},
+        {ReduceTo11, Game::Italienska, "Italienska Stryktipset", 3,
+         u8"3 rader i stället för 81 (78 kr mindre). Garanti: 11 rätt om alla resultat finns bland systemets tecken."},
+    };
+    for (const auto& c : cases) {
+        TRandomMersenne random(1);
+        const auto outcome = c.step({.text = kR409, .checked = c.checked, .random = &random});
+        const auto upload = support::ReadUpload(outcome.replacement.value_or(""));
+        ASSERT_TRUE(upload) << c.game;
+        EXPECT_EQ(upload->game, c.game);
+        EXPECT_EQ(upload->rows.size(), c.rows) << c.game;
+        EXPECT_TRUE(outcome.message.starts_with(Utf8(c.message))) << outcome.message;
+        EXPECT_FALSE(outcome.error) << c.game;
+    }
+}
+
 // Only typed results that are none are asked for again; an unreadable text
 // is refused before anything is asked.
 TEST(RowsBoxMenu, RefusalsSayWhyInSwedishAndReplaceNothing) {
+    TRandomMersenne random(1);
+    const auto reduce = [&random](Outcome (*step)(const Request&), const std::string& text) {
+        return step({.text = text, .random = &random});
+    };
     const struct {
         const char* name;
         Outcome outcome;
@@ -100,6 +134,15 @@ TEST(RowsBoxMenu, RefusalsSayWhyInSwedishAndReplaceNothing) {
          u8"\"å\" är inget tecken: skriv 1, X, 2 eller -.", true},
         {"check, too few", CheckAgainst({.text = kGrid, .typed = "1X2-1X2-1X2-"}),
          u8"12 tecken: skriv 13, ett för varje match.", true},
+        {"reduce, single rows", reduce(ReduceTo12, kGrid),
+         u8"Kupongen är inget system utan enkelrader. Bara ett system kan reduceras."},
+        {"reduce, upload rows", reduce(ReduceTo11, kUpload),
+         u8"Kupongen är inget system utan uppladdningsrader. Bara ett system kan reduceras."},
+        {"reduce, no covers", reduce(ReduceTo11, support::AllMatches(" X ")),
+         u8"Systemet har inga garderingar och kan inte reduceras."},
+        {"reduce, too many rows for 12 right", reduce(ReduceTo12, support::AllMatches(" 1X2 ")),
+         u8"Reducerat till 12 rätt blir systemet 59 049 rader. En uppladdningsfil rymmer högst 10 000 rader. "
+         u8"Med 11 rätt ryms det."},
         {"a separator's hyphens", CountAndCost({.text = WithLine(kGrid, 8, " " + std::string(23, '-'))}),
          u8"Rad 8, kolumn 2: förväntade en skiljelinje med 29 bindestreck"},
     };
@@ -138,9 +181,15 @@ TEST(RowsBoxMenu, ToolkitItemsActOnAnyTextButABlankOne) {
     for (const std::string_view text : {"x", " \r\n1", kGrid.c_str()}) EXPECT_TRUE(CanAct(text)) << text;
 }
 
+// Submenus' items are listed after their submenu.
 TEST(RowsBoxMenu, MenuHasTheEditCommandsThenTheToolkitAndNoIdTwice) {
-    std::vector<int> ids;
+    std::vector<MenuItem> rows;
     for (const auto& item : kMenu) {
+        rows.push_back(item);
+        rows.insert(rows.end(), item.submenu.begin(), item.submenu.end());
+    }
+    std::vector<int> ids;
+    for (const auto& item : rows) {
         if (item.id == kSeparator) continue;
         EXPECT_EQ(std::count(ids.begin(), ids.end(), item.id), 0) << item.id;
         EXPECT_GT(item.id, rc::kLastCommand);
@@ -148,8 +197,9 @@ TEST(RowsBoxMenu, MenuHasTheEditCommandsThenTheToolkitAndNoIdTwice) {
     }
     EXPECT_EQ(ids, (std::vector<int>{rc::menu::kUndo, rc::menu::kCut, rc::menu::kCopy, rc::menu::kPaste,
                                      rc::menu::kDelete, rc::menu::kSelectAll, rc::menu::kCountAndCost,
-                                     rc::menu::kToUploadRows, rc::menu::kCheckResult}));
-    EXPECT_EQ(ToolkitRows(kMenu).data(), &kMenu[kMenu.size() - 3]);
+                                     rc::menu::kToUploadRows, rc::menu::kCheckResult, rc::menu::kReduce,
+                                     rc::menu::kReduceTo12, rc::menu::kReduceTo11}));
+    EXPECT_EQ(ToolkitRows(kMenu).data(), &kMenu[kMenu.size() - 4]);
     EXPECT_EQ(ToolkitRows(support::kTestMenu).size(), support::kTestMenu.size());
 }
 
@@ -176,8 +226,10 @@ public:
         return _answers[_next++];
     }
     std::optional<Game> CheckedGame() const override { return _checked; }
+    TRandomMersenne& Random() override { return random; }
 
     std::vector<std::string> log;
+    TRandomMersenne random{1};
 
 private:
     std::string _text;
@@ -191,6 +243,9 @@ private:
 // and a replacement that Ångra can take back.
 TEST(RowsBoxMenu, ActAsksTellsAndReplacesInItsOrder) {
     const std::string valid = "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -";
+    TRandomMersenne seedOne(1);
+    const auto reduced = ReduceTo12({.text = kR409, .checked = Game::Italienska, .random = &seedOne});
+    const std::vector<std::string> reducedLog = {"replace " + *reduced.replacement, "inform " + reduced.message};
     const auto refused = [](std::string_view typed) {
         return "warn " + CheckAgainst({.text = kGrid, .typed = typed}).message;
     };
@@ -207,6 +262,7 @@ TEST(RowsBoxMenu, ActAsksTellsAndReplacesInItsOrder) {
          rc::menu::kToUploadRows,
          {},
          {"replace Italienska Stryktipset" + std::string(support::kMenuGridRows)}},
+        {"reduce, seed 1", kR409, rc::menu::kReduceTo12, {}, reducedLog},
         {"check, unreadable: refused before asking",
          kUnreadable,
          rc::menu::kCheckResult,

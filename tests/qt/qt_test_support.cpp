@@ -44,6 +44,7 @@ void RecordingPrompts::Warn(QWidget* /*parent*/, const QString& caption, const Q
 
 Program::Program(int seed, const ControllerFactory& makeController) : session(DialogFont(), prompts, makeController) {
     session.state.Reseed(seed);
+    session.reduction.RandomInit(kReductionSeed);
     session.window.show();
     session.window.activateWindow();
     [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&session.window);

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QString>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <ostream>
@@ -43,6 +44,10 @@ public:
     std::vector<Warning> warnings;
     std::vector<Warning> informed;
 };
+
+// Program seeds the reductions' generator apart from the press's, so that a
+// window that lent a reduction the press's own would show other rows.
+inline constexpr std::int32_t kReductionSeed = 7;
 
 // A freshly started program, its window shown and active.
 struct Program {

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -16,23 +15,15 @@
 #include "core/codepage.h"
 #include "core/rc.h"
 #include "core/rows_box_menu.h"
-#include "qt/rows_text.h"
+#include "tests/qt/menu_support.h"
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/box_texts.h"
 #include "tests/support/menu_texts.h"
-#include "tests/support/own_replacements.h"
 
 namespace stenvik::qt::test {
 namespace {
 
 QString Qt8(std::u8string_view text) { return QString::fromUtf8(AsChars(text)); }
-
-QAction* Item(const QMenu& menu, int id) {
-    for (QAction* action : menu.actions()) {
-        if (!action->isSeparator() && action->data() == id) return action;
-    }
-    return nullptr;
-}
 
 constexpr int kNoId = -1;
 
@@ -46,19 +37,6 @@ std::vector<std::pair<int, QString>> Items(const QMenu& menu) {
         items.emplace_back(id, action->text().section('\t', 0, 0));
     }
     return items;
-}
-
-void Show(Program& program, const std::string& cp1252) {
-    program.session.window.RowsBox()->setPlainText(FromCp1252(cp1252));
-}
-
-// Chooses the item as a click on it would.
-void Choose(Program& program, int id) {
-    const auto menu = program.session.Menu().Make();
-    QAction* item = Item(*menu, id);
-    ASSERT_NE(item, nullptr) << id;
-    ASSERT_TRUE(item->isEnabled()) << id;
-    item->trigger();
 }
 
 const std::string kGrid = support::MenuGrid();
@@ -82,7 +60,7 @@ TEST(RowsBoxMenu, HasTheEditCommandsInSwedishThenTheToolkit) {
     const auto first = all.indexOf(Item(*menu, rc::menu::kCountAndCost));
     ASSERT_GT(first, 0);
     EXPECT_TRUE(all[first - 1]->isSeparator());
-    EXPECT_EQ(all.size() - first, 3);
+    EXPECT_EQ(all.size() - first, std::ssize(rows_box::ToolkitRows(rows_box::kMenu)));
 }
 
 TEST(RowsBoxMenu, GreysOutWhatCannotAct) {
@@ -100,7 +78,8 @@ TEST(RowsBoxMenu, GreysOutWhatCannotAct) {
         SCOPED_TRACE(c.name);
         program.session.window.RowsBox()->setPlainText(c.text);
         const auto menu = program.session.Menu().Make();
-        for (const int id : {rc::menu::kCountAndCost, rc::menu::kToUploadRows, rc::menu::kCheckResult}) {
+        for (const int id :
+             {rc::menu::kCountAndCost, rc::menu::kToUploadRows, rc::menu::kCheckResult, rc::menu::kReduce}) {
             EXPECT_EQ(Item(*menu, id)->isEnabled(), c.toolkit) << id;
         }
         const auto tested = program.session.Menu().Make(support::kTestMenu);
@@ -134,12 +113,18 @@ TEST(RowsBoxMenu, BuildsASubmenuFromTheTable) {
 }
 
 // What the player sees is the core's outcome for the box's text, as the
-// box holds it; a refused result asks again, holding what was typed.
+// box holds it, and for the window's own generator of reductions; a refused
+// result asks again, holding what was typed.
 TEST(RowsBoxMenu, ItemsTellOrReplaceAndLeaveAnUnreadableTextAlone) {
     using namespace rows_box;
     using namespace rc::menu;
     const std::string valid = "X, 1, 1, 2, 1, 1, 1, 1, 2, X, X, 2, -";
     const std::string unreadable(support::kUnreadable);
+    const std::string r409 = support::R409();
+    const auto reduced = [](Outcome (*step)(const Request&), const std::string& text) {
+        TRandomMersenne random(kReductionSeed);
+        return step({.text = text, .random = &random});
+    };
     const struct {
         const char* name;
         std::string box;
@@ -153,6 +138,9 @@ TEST(RowsBoxMenu, ItemsTellOrReplaceAndLeaveAnUnreadableTextAlone) {
         {"count, two letters", "Match \xCE\xA9", kCountAndCost, CountAndCost({.text = AsChars(u8"Match Î©")}), {}, {}},
         {"upload", kGrid, kToUploadRows, ToUploadRows({.text = kGrid}), {}, {}},
         {"upload, unreadable", unreadable, kToUploadRows, ToUploadRows({.text = unreadable}), {}, {}},
+        {"reduce to 12", r409, kReduceTo12, reduced(ReduceTo12, r409), {}, {}},
+        {"reduce to 11", r409, kReduceTo11, reduced(ReduceTo11, r409), {}, {}},
+        {"reduce, refused", kGrid, kReduceTo12, reduced(ReduceTo12, kGrid), {}, {}},
         {"check",
          kGrid,
          kCheckResult,
@@ -218,42 +206,6 @@ TEST(RowsBoxMenu, UploadRowsTakeTheCheckedGameBox) {
         Show(program, kGrid);
         Choose(program, rc::menu::kToUploadRows);
         EXPECT_EQ(program.Rows(), c.game + std::string(support::kMenuGridRows));
-    }
-}
-
-// The text is replaced through the edit's own editing, so Ångra brings the
-// old one back, and the box reports the change as typing does.
-TEST(RowsBoxMenu, UndoBringsBackTheTextBeforeUploadRows) {
-    Program program;
-    Click(program, rc::kEnkelrader);
-    Click(program, rc::kRowCounts[2].id);
-    Click(program, rc::kGenerate);
-    const std::string generated = program.Rows();
-    Choose(program, rc::menu::kToUploadRows);
-    ASSERT_TRUE(program.Rows().starts_with("Stryktipset\r\nE,")) << program.Rows();
-    EXPECT_EQ(support::Lines(program.Rows()).size(), 4u);
-
-    Choose(program, rc::menu::kUndo);
-    EXPECT_EQ(program.Rows(), generated);
-}
-
-// So do the program's own replacements; the new text is shown from its
-// start, as it always was.
-TEST(RowsBoxMenu, UndoBringsBackTheTextBeforeEachOfTheProgramsReplacements) {
-    Program program;
-    QPlainTextEdit& box = *program.session.window.RowsBox();
-    for (const auto& c : support::kOwnReplacements) {
-        SCOPED_TRACE(c.what);
-        Show(program, "egen rad");
-        box.moveCursor(QTextCursor::End);
-        QTest::keyClick(&box, Qt::Key_2);
-        ASSERT_EQ(program.Rows(), "egen rad2");
-        for (const int id : c.clicks) Click(program, id);
-        EXPECT_GT(program.Rows().size(), 30u);
-        EXPECT_EQ(box.textCursor().position(), 0);
-        EXPECT_EQ(box.verticalScrollBar()->value(), 0);
-        Choose(program, rc::menu::kUndo);
-        EXPECT_EQ(program.Rows(), "egen rad2");
     }
 }
 

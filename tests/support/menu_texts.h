@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/rows_box_menu.h"
 #include "tests/support/box_texts.h"
@@ -20,6 +21,15 @@ inline constexpr std::string_view kMenuGridRows =
 inline std::string LargeSystem() {
     return SystemGrid(
         {" 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1 ", " 1 ", " 1 ", " 1 "});
+}
+// R 4-0-9: four full covers, then single signs 1, X, 2 over and over.
+inline std::string R409() {
+    return SystemGrid(
+        {" 1X2 ", " 1X2 ", " 1X2 ", " 1X2 ", " 1 ", " X ", " 2 ", " 1 ", " X ", " 2 ", " 1 ", " X ", " 2 "});
+}
+// A system with the same cell for every match.
+inline std::string AllMatches(const std::string& cell) {
+    return SystemGrid(std::vector<std::string>(rc::kMatches, cell));
 }
 // "3" in the cell of match 1 on line 2.
 inline constexpr std::string_view kUnreadable = "Stryktipset\r\nE,3,1,1,2,1,1,1,1,2,X,X,2,1";

@@ -4,11 +4,13 @@
 // toolkit says is the core's (tested there); these tests see that it gets
 // from the box to the player and back, and that the edit's undo survives.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/codepage.h"
+#include "core/program_state.h"
 #include "core/rc.h"
 #include "core/result_dialog_table.h"
 #include "core/rows_box_menu.h"
@@ -112,6 +114,41 @@ TEST_F(ContextMenu, MoreRowsThanAnUploadFileTakesAreRefusedAndKept) {
     program.SetRows(kLargeSystem);
     EXPECT_EQ(MessageOf(rc::menu::kToUploadRows), rows_box::ToUploadRows({.text = kLargeSystem}).message);
     EXPECT_EQ(program.Rows(), kLargeSystem);
+}
+
+// Read before the program starts, and so before it seeds its generators: a
+// base comes before the fixture's program.
+struct StartClock {
+    std::int32_t before = ClockSeed();
+};
+class ContextMenuReduce : public StartClock, public ContextMenu {};
+
+// After a press, whose generator they must not share, the reductions are
+// the core's for one generator seeded from the clock at start.
+TEST_F(ContextMenuReduce, ShowsTheCoresReductionsForAGeneratorSeededAtStart) {
+    const std::int32_t after = ClockSeed();
+    program.Click(rc::kEnkelrader);
+    program.Click(rc::kGenerate);
+    const std::string system = support::R409();
+    CheckGames(false, true);
+    std::vector<std::string> shown;
+    for (const int id : {rc::menu::kReduceTo12, rc::menu::kReduceTo11}) {
+        program.SetRows(system);
+        shown.insert(shown.end(), {MessageOf(id), program.Rows()});
+    }
+    Run(rc::menu::kUndo);
+    EXPECT_EQ(program.Rows(), system);
+    int seeds = 0;
+    for (std::int32_t seed = before; seed <= after; ++seed) {
+        TRandomMersenne random(seed);
+        std::vector<std::string> core;
+        for (const auto step : {rows_box::ReduceTo12, rows_box::ReduceTo11}) {
+            const auto outcome = step({.text = system, .checked = Game::Italienska, .random = &random});
+            core.insert(core.end(), {outcome.message, outcome.replacement.value_or("")});
+        }
+        seeds += static_cast<int>(core == shown);
+    }
+    EXPECT_EQ(seeds, 1) << "seeds " << before << " to " << after;
 }
 
 class CheckResult : public ContextMenu {
