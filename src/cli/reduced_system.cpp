@@ -27,17 +27,12 @@ std::string Rows(std::uint64_t count) { return std::to_string(count) + (count ==
 
 std::string Number(reduction::Guarantee guarantee) { return std::to_string(static_cast<int>(guarantee)); }
 
-// 11 correct, where it fits an upload file and 12 does not: "; 11 correct
-// takes 2187 rows (--guarantee 11)".
-std::string ElevenInstead(const coupon::Coupon& system, reduction::Guarantee guarantee, std::string_view option) {
-    using enum reduction::Guarantee;
-    if (guarantee != Twelve) return "";
-    const auto shape = reduction::ShapeOf(system);
-    const auto* eleven = covering::Find({static_cast<std::uint8_t>(shape.full), static_cast<std::uint8_t>(shape.half),
-                                         static_cast<std::uint8_t>(reduction::Radius(Eleven))});
-    if (eleven == nullptr || eleven->how == covering::How::TooLarge || !coupon::FitsUpload(eleven->rows)) return "";
-    return "; " + Number(Eleven) + " correct takes " + Rows(eleven->rows) + " (" + std::string(option) + " " +
-           Number(Eleven) + ")";
+// "; 11 correct takes 2187 rows (--guarantee 11)", where that fits and 12 does not.
+std::string ElevenInstead(const reduction::Refusal& refusal, std::string_view option) {
+    if (refusal.elevenRows == 0) return "";
+    const auto eleven = Number(reduction::Guarantee::Eleven);
+    return "; " + eleven + " correct takes " + Rows(refusal.elevenRows) + " (" + std::string(option) + " " + eleven +
+           ")";
 }
 
 EarlyExit Refused(const reduction::Refusal& refusal, const coupon::Coupon& system, const ReduceRequest& request,
@@ -55,7 +50,7 @@ EarlyExit Refused(const reduction::Refusal& refusal, const coupon::Coupon& syste
     }
     return Stop(kExitFailure, Rows(refusal.rows) + " to guarantee " + Number(request.guarantee) +
                                   " correct: an upload file takes at most " + std::to_string(coupon::kUploadRowLimit) +
-                                  ElevenInstead(system, request.guarantee, option));
+                                  ElevenInstead(refusal, option));
 }
 
 // The fewest rows with 12, 11 and 10 correct, by the correct signs.

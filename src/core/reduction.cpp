@@ -28,6 +28,16 @@ void Shuffle(std::vector<T>& items, TRandomMersenne& random) {
     }
 }
 
+covering::Cell CellOf(covering::Shape shape, Guarantee guarantee) {
+    return {static_cast<std::uint8_t>(shape.full), static_cast<std::uint8_t>(shape.half),
+            static_cast<std::uint8_t>(Radius(guarantee))};
+}
+
+// The catalogue lists every shape of 1 to 13 covers.
+bool Fits(const covering::Entry* entry) {
+    return entry->how != covering::How::TooLarge && coupon::FitsUpload(entry->rows);
+}
+
 }  // namespace
 
 covering::Shape ShapeOf(const coupon::Coupon& system) {
@@ -77,11 +87,13 @@ std::variant<Reduced, Refusal> Reduce(const coupon::Coupon& system, Guarantee gu
     if (system.kind != coupon::Kind::System) return Refusal{.why = Why::NotASystem};
     const covering::Shape shape = ShapeOf(system);
     if (shape.Length() == 0) return Refusal{.why = Why::NoCovers};
-    const covering::Cell cell{static_cast<std::uint8_t>(shape.full), static_cast<std::uint8_t>(shape.half),
-                              static_cast<std::uint8_t>(Radius(guarantee))};
+    const covering::Cell cell = CellOf(shape, guarantee);
     const covering::Entry* entry = covering::Find(cell);
-    if (entry == nullptr || entry->how == covering::How::TooLarge || !coupon::FitsUpload(entry->rows)) {
-        return Refusal{.why = Why::TooManyRows, .rows = entry == nullptr ? 0 : entry->rows};
+    if (!Fits(entry)) {
+        const covering::Entry* eleven = covering::Find(CellOf(shape, Guarantee::Eleven));
+        return Refusal{.why = Why::TooManyRows,
+                       .rows = entry->rows,
+                       .elevenRows = guarantee == Guarantee::Twelve && Fits(eleven) ? eleven->rows : 0};
     }
     const covering::Code code = covering::Materialise(cell);
     return Reduced{.rows = Relabelled(system, code, random),

@@ -32,6 +32,9 @@ struct Refusal {
     };
     Why why = Why::NotASystem;
     std::uint64_t rows = 0;  // TooManyRows: the reduction's rows
+    // TooManyRows at 12 right: the rows at 11 right, when an upload file
+    // takes them; 0 otherwise.
+    std::uint64_t elevenRows = 0;
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };
 

@@ -80,10 +80,9 @@ std::string Refused(const reduction::Refusal& refusal, const coupon::Coupon& sys
         case Why::NoCovers: return Utf8(u8"Systemet har inga garderingar och kan inte reduceras.");
         case Why::TooManyRows: break;
     }
-    // Every system reduced to 11 right fits an upload file.
     return "Reducerat till " + std::to_string(static_cast<int>(guarantee)) + Utf8(u8" rätt blir systemet ") +
            Rows(refusal.rows) + ". " + UploadLimit() +
-           (guarantee == reduction::Guarantee::Twelve ? Utf8(u8" Med 11 rätt ryms det.") : "");
+           (refusal.elevenRows != 0 ? Utf8(u8" Med 11 rätt ryms det.") : "");
 }
 
 Outcome ReduceTo(const Request& request, reduction::Guarantee guarantee) {
