@@ -45,7 +45,7 @@ void SetColumn(Matrix& matrix, int j, Outcome column) {
 // column of B while such columns are left: repeated directions waste a
 // ball's points.
 Outcome FreshColumn(const Matrix& matrix, int except, TRandomMersenne& random) {
-    const Outcome points = Power3(matrix.k);
+    const Outcome nonzero = std::max<Outcome>(Power3(matrix.k) - 1, 1);
     const auto taken = [&](Outcome column) {
         for (int j = 0; j < matrix.n; ++j) {
             if (j == matrix.k + except) continue;
@@ -56,7 +56,7 @@ Outcome FreshColumn(const Matrix& matrix, int except, TRandomMersenne& random) {
     };
     Outcome column = 0;
     for (int tries = 0; tries < 64; ++tries) {
-        column = 1 + static_cast<Outcome>(random.BRandom() % (points - 1));
+        column = 1 + static_cast<Outcome>(random.BRandom() % nonzero);
         if (!taken(column)) break;
     }
     return column;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "core/covering_catalogue.h"
 #include "core/covering_check.h"
 #include "core/covering_search.h"
 
@@ -67,6 +68,14 @@ TEST(CoveringSearch, MatrixMethodFindsTheRecordOfLengthEight) {
     const Code code = MatrixRows(*matrix);
     EXPECT_EQ(code.size(), 486U);
     EXPECT_TRUE(Covers(Space({8, 0}), code, 1));
+}
+
+// The search's rows and the catalogue's reading of the same matrix agree,
+// so a matrix the tool stores builds the code it found.
+TEST(CoveringSearch, MatrixRowsAreTheCataloguesReading) {
+    const Matrix hamming{.n = 4, .k = 2, .b = {{1, 1}, {1, 2}}, .s = {0}};
+    ASSERT_EQ(Find({4, 0, 1})->data, "11,12|00");
+    EXPECT_EQ(MatrixRows(hamming), Materialise({4, 0, 1}));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <utility>
 
 namespace covering_search {
@@ -20,22 +19,45 @@ constexpr std::array<std::uint64_t, kMostCovers> kTernaryTwo{1, 1, 3, 3, 8, 17, 
 constexpr std::array<std::uint64_t, kMostCovers> kBinaryOne{1, 2, 2, 4, 7, 12, 16, 32, 62, 120, 192, 380, 704};
 constexpr std::array<std::uint64_t, kMostCovers> kBinaryTwo{1, 1, 2, 2, 2, 4, 7, 12, 16, 30, 44, 78, 128};
 
-// Exact mixed sizes, keyed by (full, half, radius).
-const std::map<std::array<int, 3>, std::uint64_t> kMixed{
-    {{1, 1, 1}, 2}, {{1, 2, 1}, 3},  {{2, 1, 1}, 4},  {{1, 3, 1}, 6}, {{2, 2, 1}, 6}, {{3, 1, 1}, 9},
-    {{1, 4, 1}, 8}, {{2, 3, 1}, 12}, {{4, 1, 1}, 18}, {{2, 1, 2}, 2}, {{2, 2, 2}, 3}, {{1, 4, 2}, 3},
-    {{2, 3, 2}, 4}, {{3, 2, 2}, 5},  {{1, 5, 2}, 6},  {{4, 1, 2}, 6}, {{2, 4, 2}, 6}};
-// Not known exactly.
-constexpr std::array<int, 3> kThreeThree{3, 3, 1};
-constexpr std::uint64_t kThreeThreeRows = 24;
+struct Mixed {
+    int full;
+    int half;
+    int radius;
+    std::uint64_t rows;
+};
+constexpr auto kMixed = std::to_array<Mixed>({
+    {1, 1, 1, 2},
+    {1, 2, 1, 3},
+    {2, 1, 1, 4},
+    {1, 3, 1, 6},
+    {2, 2, 1, 6},
+    {3, 1, 1, 9},
+    {1, 4, 1, 8},
+    {2, 3, 1, 12},
+    {4, 1, 1, 18},
+    {2, 1, 2, 2},
+    {2, 2, 2, 3},
+    {1, 4, 2, 3},
+    {2, 3, 2, 4},
+    {3, 2, 2, 5},
+    {1, 5, 2, 6},
+    {4, 1, 2, 6},
+    {2, 4, 2, 6},
+});
+// Known, but not known to be the least.
+constexpr Mixed kThreeThree{3, 3, 1, 24};
+
+bool Is(const Mixed& mixed, Cell cell) {
+    return mixed.full == cell.full && mixed.half == cell.half && mixed.radius == cell.radius;
+}
 
 std::optional<std::uint64_t> Exact(Cell cell) {
     const std::size_t n = static_cast<std::size_t>(cell.full + cell.half) - 1;
     if (cell.half == 0 && cell.radius == 1 && kTernaryOne[n] == kTernaryOneBelow[n]) return kTernaryOne[n];
     if (cell.half == 0 && cell.radius == 2) return kTernaryTwo[n];
     if (cell.full == 0) return (cell.radius == 1 ? kBinaryOne : kBinaryTwo)[n];
-    const auto mixed = kMixed.find({cell.full, cell.half, cell.radius});
-    if (mixed != kMixed.end()) return mixed->second;
+    const auto* mixed = std::ranges::find_if(kMixed, [&](const Mixed& known) { return Is(known, cell); });
+    if (mixed != kMixed.end()) return mixed->rows;
     return std::nullopt;
 }
 
@@ -62,7 +84,8 @@ Matrix Golay() {
             const int i = top - kK;  // m_i's term x^i·x^5 lands on `top`
             m[static_cast<std::size_t>(i)] = ((want - c[static_cast<std::size_t>(top)]) % 3 + 3) % 3;
             for (int d = 0; d <= kK; ++d) {
-                c[static_cast<std::size_t>(i + d)] += m[static_cast<std::size_t>(i)] * kG[static_cast<std::size_t>(d)];
+                const int at = i + d;
+                c[static_cast<std::size_t>(at)] += m[static_cast<std::size_t>(i)] * kG[static_cast<std::size_t>(d)];
             }
         }
         for (int r = 0; r < kK; ++r) {
@@ -125,7 +148,7 @@ std::optional<std::uint64_t> Record(Cell cell) {
     if (const auto exact = Exact(cell)) return exact;
     const std::size_t n = static_cast<std::size_t>(cell.full + cell.half) - 1;
     if (cell.half == 0 && cell.radius == 1) return kTernaryOne[n];
-    if (std::array<int, 3>{cell.full, cell.half, cell.radius} == kThreeThree) return kThreeThreeRows;
+    if (Is(kThreeThree, cell)) return kThreeThree.rows;
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 // checked-in files are what the compiled-in catalogue makes:
 //   covering_search --write CATALOGUE SIZES      search everything again
 //   covering_search --check CATALOGUE SIZES      compare, no search
+//   covering_search --rewrite CATALOGUE SIZES    write again, no search
 //   covering_search --cell F,H,R --seed S --seconds T CATALOGUE SIZES
 //                                                 a longer run for one cell
 
@@ -63,10 +64,15 @@ int Write(const std::string& catalogue, const std::string& sizes) {
     return Save(catalogue, CatalogueText(table)) && Save(sizes, SizesText(table, took)) ? 0 : 1;
 }
 
-int Check(const std::string& catalogue, const std::string& sizes) {
+// Without `write`, compares the files with what the compiled-in catalogue
+// makes; with it, writes that instead, the recorded time kept.
+int Check(const std::string& catalogue, const std::string& sizes, bool write) {
     const Table table = Table::Compiled();
     bool same = Sound(table);
     const std::string doc = Read(sizes);
+    if (write) {
+        return same && Save(catalogue, CatalogueText(table)) && Save(sizes, SizesText(table, TookFrom(doc))) ? 0 : 1;
+    }
     for (const auto& [path, text] :
          {std::pair{catalogue, CatalogueText(table)}, std::pair{sizes, SizesText(table, TookFrom(doc))}}) {
         if (Read(path) != text) {
@@ -112,7 +118,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.size() == 3 && args[0] == "--write") return Write(args[1], args[2]);
-        if (args.size() == 3 && args[0] == "--check") return Check(args[1], args[2]);
+        if (args.size() == 3 && args[0] == "--check") return Check(args[1], args[2], false);
+        if (args.size() == 3 && args[0] == "--rewrite") return Check(args[1], args[2], true);
         if (args.size() == 8 && args[0] == "--cell" && args[2] == "--seed" && args[4] == "--seconds") {
             return Longer(args[1], args[3], args[5], args[6], args[7]);
         }
@@ -120,7 +127,7 @@ int main(int argc, char** argv) {
         std::cerr << "covering_search: " << error.what() << '\n';
         return 2;
     }
-    std::cerr << "usage: covering_search --write|--check CATALOGUE SIZES\n"
+    std::cerr << "usage: covering_search --write|--check|--rewrite CATALOGUE SIZES\n"
                  "       covering_search --cell F,H,R --seed S --seconds T CATALOGUE SIZES\n";
     return 2;
 }

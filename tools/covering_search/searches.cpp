@@ -24,9 +24,9 @@ constexpr std::uint64_t kMostBallPoints = 4'000'000;
 constexpr int kLargestK = 8;
 // Each search's budget in steps, each step weighed by what it visits: a
 // ball's points for each of a ball's candidate places, and every row once.
-// About six seconds a search on the build machine.
-constexpr std::uint64_t kLocalWork = 600'000'000;
-constexpr std::uint64_t kMatrixWork = 500'000'000;
+// About fifteen seconds a search on the build machine.
+constexpr std::uint64_t kLocalWork = 1'500'000'000;
+constexpr std::uint64_t kMatrixWork = 1'250'000'000;
 constexpr std::uint64_t kFewestSteps = 20'000;
 // What stored rows may take in the program, of the 48 KiB the catalogue
 // may add: the table of entries itself takes about 10.

@@ -102,7 +102,8 @@ Table Table::Compiled() {
 
 std::size_t Table::Index(Cell cell) {
     const int n = cell.full + cell.half;
-    return static_cast<std::size_t>((cell.radius - 1) * kCellsPerRadius + (n - 1) * (n + 2) / 2 + cell.full);
+    const int index = (cell.radius - 1) * kCellsPerRadius + (n - 1) * (n + 2) / 2 + cell.full;
+    return static_cast<std::size_t>(index);
 }
 
 Recipe& Table::At(Cell cell) { return recipes_[Index(cell)]; }

@@ -91,6 +91,8 @@ std::string CatalogueText(const Table& table) {
 std::string SizesText(const Table& table, std::string_view took) {
     int withRecord = 0;
     int atRecord = 0;
+    int mixed = 0;
+    int belowRules = 0;
     int one = 0;
     double ratios = 0;
     std::ostringstream rows;
@@ -102,6 +104,10 @@ std::string SizesText(const Table& table, std::string_view took) {
         if (record) {
             ++withRecord;
             atRecord += recipe.rows <= *record ? 1 : 0;
+        }
+        if (cell.full > 0 && cell.half > 0 && recipe.how != How::TooLarge) {
+            ++mixed;
+            belowRules += recipe.rows < table.RulesBound(cell) ? 1 : 0;
         }
         if (cell.radius == 1) {
             ++one;
@@ -121,6 +127,8 @@ std::string SizesText(const Table& table, std::string_view took) {
         << kUploadRowLimit << " rows cannot be uploaded and are listed with the best size the tool knows.\n\n"
         << "## Summary\n\n"
         << "- Cells at their record: " << atRecord << " of the " << withRecord << " with a known record.\n"
+        << "- Mixed cells of at most " << kUploadRowLimit << " rows strictly below the bound the two construction "
+        << "rules give from the other cells: " << belowRules << " of " << mixed << ".\n"
         << "- Mean ratio rows / bound over the " << one << " cells with R = 1: " << Fixed(ratios / one, 3) << ".\n\n"
         << "## Cells\n\n| f | h | R | rows | bound | ratio | record | made |\n|---|---|---|---|---|---|---|---|\n"
         << rows.str();
