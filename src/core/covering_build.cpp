@@ -36,12 +36,13 @@ std::vector<Outcome> Placed(const Space& part, const Code& code, const Space& jo
     return placed;
 }
 
-Code Sum(const Entry& entry, const Space& space) {
+Code Sum(const Entry& entry, const Space& space, const Recipes& recipes) {
     const Space first(entry.first.GetShape());
     const Space second(entry.second.GetShape());
     const Shape shape = space.GetShape();
-    const auto a = Placed(first, Materialise(entry.first), space, 0, shape.full);
-    const auto b = Placed(second, Materialise(entry.second), space, entry.first.full, shape.full + entry.first.half);
+    const auto a = Placed(first, Materialise(entry.first, recipes), space, 0, shape.full);
+    const auto b =
+        Placed(second, Materialise(entry.second, recipes), space, entry.first.full, shape.full + entry.first.half);
     Code code;
     code.reserve(a.size() * b.size());
     for (const Outcome x : a) {
@@ -50,12 +51,12 @@ Code Sum(const Entry& entry, const Space& space) {
     return code;
 }
 
-Code Half(const Entry& entry, const Space& space) {
+Code Half(const Entry& entry, const Space& space, const Recipes& recipes) {
     const Cell from{static_cast<std::uint8_t>(entry.cell.full + 1), static_cast<std::uint8_t>(entry.cell.half - 1),
                     entry.cell.radius};
     const Space wider(from.GetShape());
     Code code;
-    for (const Outcome o : Materialise(from)) {
+    for (const Outcome o : Materialise(from, recipes)) {
         Outcome at = 0;
         for (int i = 0; i < space.Length(); ++i) {
             at += static_cast<Outcome>(wider.Symbol(o, i) % space.Radix(i)) * space.Stride(i);
@@ -120,15 +121,17 @@ const Entry* Find(Cell cell) {
     return found == entries.end() ? nullptr : &*found;
 }
 
-Code Materialise(Cell cell) {
+Code Materialise(Cell cell) { return Materialise(cell, Find); }
+
+Code Materialise(Cell cell, const Recipes& recipes) {
     const Space space(cell.GetShape());
     if (cell.radius == 0) return Whole(space);
-    const Entry* entry = Find(cell);
+    const Entry* entry = recipes(cell);
     if (entry == nullptr) return {};
     Code code;
     switch (entry->how) {
-        case How::Sum: code = Sum(*entry, space); break;
-        case How::Half: code = Half(*entry, space); break;
+        case How::Sum: code = Sum(*entry, space, recipes); break;
+        case How::Half: code = Half(*entry, space, recipes); break;
         case How::Matrix: code = Matrix(*entry, space); break;
         case How::Rows: code = Unpack(space, entry->data); break;
         case How::TooLarge: break;

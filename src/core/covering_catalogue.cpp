@@ -225,67 +225,68 @@ constexpr auto kEntries = std::to_array<Entry>({
     {.cell = {1, 11, 1}, .how = How::Half, .rows = 568},
     {.cell = {2, 10, 1}, .how = How::Sum, .rows = 852, .first = {1, 10, 1}, .second = {1, 0, 0}},
     {.cell = {3, 9, 1}, .how = How::Sum, .rows = 1296, .first = {2, 9, 1}, .second = {1, 0, 0}},
-    {.cell = {4, 8, 1}, .how = How::Rows, .rows = 1948, .data = "00700H00t00w00z01401M01O01Z01f02002802S02W02b02k02r03F03J03O03e03r03x04504C04J04Y04d05A05C05K05V"
-        "05i05n05w06606906Q06x06y07307907K07Z07l07s08E08O08R08d08f08q08_09009L09T09Z09o09p09z0A70AH0AW0Af"
-        "0Aj0Ak0A_0BA0BM0BT0Ba0Bh0Bx0CE0CX0Ce0Ct0Cw0Cy0DB0DH0DR0DW0Di0Dk0E30EK0EM0EP0Ev0F20F60Fd0Fz0GG0GT"
-        "0GV0GX0H70HA0HN0Hb0Hh0Hq0IL0IQ0IY0Ia0Il0J00JQ0JX0Jg0Jp0Jz0K10K40Kc0Kg0Kh0K_0L30L80L90LB0LU0Lq0MC"
-        "0MD0ME0MV0Mo0Ms0Mu0N50NG0Nd0Nn0Ny0OD0OO0OZ0Oa0Og0PD0PI0PJ0PS0Pc0Pr0Q20QV0QZ0Qk0Qm0Qp0R50RA0RC0RU"
-        "0Rf0Rm0R-0S00SB0SM0SU0Sj0So0Sr0Sv0S-0T10TD0TO0TX0Tc0Tt0U10U70Ue0VC0VN0VR0Vb0Vm0Vu0W20W90WN0Wi0Wn"
-        "0X40Xl0Xu0Xw0Xx0Y40YB0YI0YK0Ye0Ys0Yz0Z70ZA0ZH0ZY0Zb0Zd0Z_0aE0aU0aX0ao0az0b20b80bE0bH0bL0ba0bb0bg"
-        "0bp0b-0c40c90cR0cd0ce0co0dV0db0dc0dv0e30eN0eg0eh0ek0em0eu0ez0f60fD0fH0fK0fQ0g50g80gF0ga0gn0go0h7"
-        "0hE0hI0hZ0hf0hy0i30i40iD0iO0iq0jO0jR0je0jl0jx0k20kJ0kM0kT0kZ0kt0kw0l10lB0lT0lY0lm0lt0l-0mA0mJ0mT"
-        "0mU0mY0mj0ml0n70nT0np0nu0o10oA0oG0oj0on0o-0p10pC0pG0pV0pZ0ph0pq0ps0q60q90qD0qk0qs0r00rQ0rY0rv0r_"
-        "0s30sJ0sK0sP0sS0sW0su0sx0t40tE0tF0tV0tr0tw0u00uL0uR0ub0up0ur0uy0v70vC0vG0vX0vY0w70wQ0wc0we0wl0xJ"
-        "0xM0xN0xP0xe0x-0y10y60yC0yO0ya0yq0ys0yw0yy0z40zB0zV0zh0zm0-90-L0-N0-j0_30_K0_L0_Q0_a0_g0_l0_v10I"
-        "10L10R10d11B11P11U11d11e11i11p12812A12S12c12h12z12_13813m13p14F14H14c14f14p14v14y15115A15M15c15r"
-        "15s15z16P16S16X16i16m16x16y17017D17E18018B18K18c18i18x19M19T19l19n19y1A31AD1AN1AO1Ac1Ah1B51BA1BL"
-        "1BX1Ba1Bo1B_1C81C91CV1CZ1Cs1DJ1DW1Da1Df1Dq1Dt1EG1EH1EU1EV1Ed1Eg1Em1Ey1F01FN1FP1Fg1Fj1Fn1Fx1F_1G7"
-        "1G81GI1Gb1Gr1G-1H11H61H71HF1HO1H-1I81IC1IZ1Ih1Ip1Iq1Iv1JC1JK1JN1JQ1Jc1Ju1K21K51KB1Km1L31LC1LK1LQ"
-        "1Lb1Ls1Lv1Lz1Ma1Mk1Mp1M-1N61N71N91NR1NS1Nu1Nz1OS1Oa1Oe1Ol1On1Ow1P01PI1PL1PS1PZ1Pj1Po1Pz1Q21Q41QB"
-        "1Qd1Qf1Qt1RB1RH1RP1RX1Rc1Ri1R-1SA1SJ1SM1SP1SS1SX1SY1Sj1Sm1TF1TV1Tg1Th1Tk1Tm1Tt1U01U51U81UF1UL1UU"
-        "1Ur1Ux1V21Va1Vj1Vx1WH1WN1WQ1Wd1Wf1Wx1W_1X71X81XP1XY1Xe1Xk1Xr1Y41YF1YH1YI1Yu1Yy1ZF1ZW1ZX1Zg1Zt1a3"
-        "1a41aE1aW1ay1b21bB1bE1ba1bw1cD1cG1cJ1cO1cb1cq1cw1d21d51d61dM1dT1di1dl1dv1eM1eQ1eT1eW1eg1ep1f11fG"
-        "1fN1fj1fn1f-1g11g61gU1gY1gl1h91hN1hO1hR1hZ1hf1ho1hq1hw1i11i61i91iO1iV1iZ1ia1ih1il1iq1jE1jT1je1jn"
-        "1jx1kB1kI1kb1kv1l11l41lQ1ld1lj1ly1l-1mO1mP1mZ1me1mk1mw1m_1n71nB1nC1nI1nN1na1nj1oB1oT1oq1ot1p11pH"
-        "1pU1pi1po1pv1pw1q41qA1qD1qM1qS1qn1qr1rJ1rO1rm1rs1r_1s71sR1sc1sd1se1s-1t21t81tF1tK1th1tm1u91ul1uo"
-        "1uy1v51vA1vS1vb1vn1vo1w51wF1wG1wU1wc1wg1wh1wm1wx1x81xL1xN1xj1xo1xu1y21y31y51yK1ya1yl1zA1zG1zV1ze"
-        "1zt1z-1-71-81-J1-f1-r1--1_31_D1_S1_c1__20C20N20P20Q20W20v21121621Z21q21v21z22222L22j22p23D23M23R"
-        "23W23k24624L24R24e24l24p25025825M25Y25c25_26C26N26c26i26w26z27327B27P27T27X27g27l27q28928U28k28l"
-        "28m28y29J29L29Y29g29y2A42AE2AP2AT2AW2AY2An2At2B62BG2BI2Bb2Bh2Bx2C32CG2Cb2Cs2DE2DF2DL2DP2Df2Dw2E1"
-        "2E92EO2El2Eu2Ew2E_2F42FA2FM2Fi2Fp2Ft2GQ2Gf2G-2H22H32Hg2Ht2Hu2I82IB2IH2IL2IS2IY2Il2Iq2Iy2I_2JD2JM"
-        "2JW2K02KF2KM2KP2Kb2Kp2LC2LX2Lo2Lr2L_2M52MA2MD2MM2Mj2Ml2Mp2Mu2NJ2NL2NO2NR2NW2Nc2Nr2OY2Oi2On2Or2Ox"
-        "2P52P92PU2Pd2Pl2Pn2Py2Q72QE2QG2QX2Qs2RG2RP2Rh2Ri2S42S72SC2SK2Sm2Sx2TF2TH2TP2TV2Tc2Tf2U22U62UR2Ut"
-        "2Uw2VU2VW2VZ2Vk2Vz2WH2WO2WZ2We2Ws2Wz2W-2X52XA2XM2Xx2Xy2YI2YV2YZ2Yi2Z42Z92ZO2Zd2Zg2Zn2a12aB2aI2aO"
-        "2ak2b02bL2bg2bj2bw2c42cB2cD2cV2ca2co2cq2cv2d72dA2dS2db2do2d_2eI2eT2eb2ek2f82fH2fQ2fZ2fj2fq2ft2g0"
-        "2g92gD2gO2gb2gf2h72hE2hK2hn2ho2hx2iC2iN2iX2iY2iq2iu2j52jA2jB2jG2jk2jv2k32kM2kQ2km2l82lT2lj2ls2l-"
-        "2m62m82mK2mT2mh2mw2mx2m_2n62nC2nJ2nS2nW2na2o82oJ2od2og2or2o-2p12p22pF2pV2pa2pc2pe2pu2qD2qJ2qW2r4"
-        "2rG2rK2rR2rX2rd2rs2rz2s72sE2sK2si2sn2sw2tG2tV2tf2tk2tp2u02u22uL2uc2uh2uy2u_2vJ2vT2vU2vh2vu2w02w2"
-        "2wP2wX2x22x62xF2xS2xs2yH2ya2yk2yo2yu2zA2zT2zX2zY2zi2zr2-92-C2-N2-Q2-R2-t2-z2_32_52_82_N2_Q2_b2_l"
-        "2_r2_w2_z30830J30M30T30g30r30w31331F31N31i32G32T32X32b32e33033B33I33Y33q33u33v33_34C34E34R34g34n"
-        "35135635935R35W35b35x36136E36M36l36o36u37D37E37N37m37q38K38U38d38f38_39039339O39i39l39p39s3A33AG"
-        "3Ac3Ag3Ay3BE3BH3Bd3Bf3C13CA3CO3CS3CW3Ca3Cv3DU3Dh3Dl3Dm3D-3EA3EV3EZ3Es3F53F63FC3FJ3Fb3G73GI3Gj3Gt"
-        "3G-3H83HH3HK3HV3Hn3Hs3IF3IL3IS3Ia3Ie3Ik3Ix3J93JQ3JZ3Jd3Je3Jw3Jz3K53K63KB3KF3KV3KZ3Kq3LD3LI3Ld3Le"
-        "3Li3Lx3M63MP3MW3MZ3Mj3Mm3Mn3Mo3N43NK3NZ3Nz3N-3O23OA3OC3OI3Of3Om3P13P73Pm3Pq3P_3QD3Qa3Qk3Qp3Qs3Qu"
-        "3R43R93RI3RL3RR3RY3SB3SF3SL3Sa3Ss3T03TB3TP3TU3Tp3UC3UG3UN3UX3Uc3Ug3Ux3V53VA3VM3VW3Va3Vl3Vv3Vz3WG"
-        "3WT3Wf3Wp3Wy3Wz3XD3XQ3Xb3Xc3Xg3Xk3Xy3Y03YP3YU3Yh3Yn3Yo3Z33ZU3ZX3Zi3Zt3a03aH3aI3aL3ac3am3ar3bB3bJ"
-        "3bM3bS3bh3b_3c33cV3ce3ci3c_3dD3dE3dG3da3dd3de3dw3e83eA3eU3ei3ep3er3eu3ex3f43fC3fL3fP3fX3fY3fu3g5"
-        "3gl3gm3gn3go3hM3hP3hX3hy3i73iF3iI3iK3i-3j83jI3jj3jt3k63kA3kJ3kS3kX3kZ3kb3l63lF3lG3lO3lf3lr3lt3lv"
-        "3lw3mD3mK3mR3mX3mt3m-3n73nE3ni3nu3nv3o73oH3oK3oQ3oh3p03p13pN3pZ3pb3po3pp3q73q83qA3qH3qd3qx3r43rQ"
-        "3rd3rf3rs3rz3s23s93sO3sR3sj3st3tF3tJ3tS3tV3tk3tr3t-3u53u63u93uS3uY3ug3uz3v23vG3vH3vV3vW3vl3vn3vs"
-        "3vx3wL3wU3wa3wl3wp3wq3x83xD3xS3xk3xv3y53yG3yN3yP3yc3yd3yx3zS3zY3zi3zj3-I3-d3-f3-q3_03_A3_F3_S3_V"
-        "3_g3_i3_n3_w40140S40Y40d40k41641B41e41g41h41r41s42342C42T42l42m42-43O43t44844A44J44N44V44W44w451"
-        "45445I45K45N45v46546646R46b46e46u47447647847j47p47q47_48X48o48v48y48-49849949I49M49Q49r49-4AF4AO"
-        "4Ap4Aq4B54BJ4BT4BZ4Bh4Bs4Bu4C64CD4CR4Cf4D34DJ4DT4Da4Dl4Dm4E04EK4EL4Eb4Ec4Eg4F24FB4FK4FU4Fj4Fx4G2"
-        "4GE4GO4Ga4Gh4Gt4Gw4HE4HR4HT4Ha4Hm4Ht4I94IH4IM4Ik4Iz4JC4JW4JY4Jd4Jz4K34KB4KF4KU4Ke4Kn4Kr4L04L44LR"
-        "4LX4Lc4Ld4Lg4ME4MU4MW4MY4Mp4Mv4N64N94Ni4Ny4Nz4N_4OA4OI4OW4On4Oq4O_4PD4PN4PO4Pq4Pw4Q44Q74Q94QH4Qt"
-        "4Qv4Qw4Qy4R14RE4RH4RN4RX4RY4Rb4Re4Rk4S54SQ4SU4SZ4Sj4Sm4TF4TP4TZ4Te4To4T-4U34U54UG4UV4Us4VI4VL4VQ"
-        "4Vh4Vm4Vn4Vp4WE4WP4WU4Wb4Wg4Wt4Wu4X84X94XJ4Xq4Xw4Y14Y64Yh4Ym4Yz4Z34ZL4ZP4ZU4Zd4Zh4a44a64aQ4aj4am"
-        "4an4av4b54bE4bG4bV4bZ4bk4by4c54cJ4cQ4ce4cr4c-4d94dD4da4do4e14e34eL4ej4el4es4fM4fW4fq4fv4fx4gF4gK"
-        "4gO4gS4gY4g-4h24hH4hW4hX4hk4hu4iO4iV4iZ4ic4ig4ij4j24jF4jH4jW4jx4k44k94kC4kN4kQ4kV4kY4kv4le4ll4ln"
-        "4ls4m14m74mG4mN4mW4mq4ms4nF4nM4nk4nn4nu4oB4oE4oQ4oT4oW4oz4o_4p74p84pA4pK4pb4ph4po4pp4pu4q24qD4qR"
-        "4qe4qn4r44r54rH4rQ4rd4rf4ro4rt4ry4sH4sI4sd4si4sm4sx4t14t34tT4tV4ts4u74uK4uo4v24v64v94vL4vT4vU4vc"
-        "4vp4w14w84wA4wR4wT4wl4wr4wy4xC4xG4xO4xc4xj4xx4xy4yP4yT4yV4yb4yc4yh4yi4z24z34zf4zm4z_4-M4-Z4-n4-w"
-        "4_04_M4_R4_r50050C50J50b50k50p50u50z51B51C51S51b51g52A52C52a52f52t53753B53R53V53g53k"},
+    {.cell = {4, 8, 1}, .how = How::Rows, .rows = 1956, .data = "00900E00J00a00h00m00x01K01d01s01-02S02Y02j02r02t03803C03D03F03P03W03i03l04204D04M04N04Q04i04w04y"
+        "05805H05d05f05o06006306B06P06V06n07607V07f07k07q08E08O08X08c08z08_09009409709L09N09O09g0A50AB0AI"
+        "0AK0Aa0Ac0Ah0Al0Au0BH0BR0Bl0Bn0Bp0C70C90CQ0D40DI0DO0DV0Dc0Dn0Dr0Du0Dv0Dw0E60EB0EM0EX0Ep0Eq0Ew0E_"
+        "0FJ0FU0Ff0G60GG0GI0GZ0Gm0Gz0HN0HS0HW0Hl0IA0IL0IP0Ii0Io0Iv0J10J50JL0JQ0JV0JW0Jb0Jd0Jw0K00KR0KS0Kb"
+        "0Kg0Kr0L30LB0LK0Li0Lp0L-0M00MD0MN0N20N80NE0NG0NY0Nf0Ns0Ny0Nz0OK0OL0OT0OZ0Oe0Ol0Oy0P20PA0PD0PK0Px"
+        "0Q10QH0QO0Qd0R10RN0Ra0Rc0Rg0Ro0Rx0Rz0S70SP0SW0Se0Ss0TD0TE0TU0Tr0Tx0U40UC0UI0UJ0Ub0Uh0Uk0VB0VG0VT"
+        "0VZ0Vm0Vs0Vu0W10WI0WR0WT0Wn0XI0XP0XX0Xi0Xt0Xy0Y80YC0YU0Yg0Yp0Yz0Y-0Z70Z80ZP0ZU0Za0Z-0a30aN0aP0aV"
+        "0aq0b60bP0bT0be0bf0bj0bp0cA0cB0cG0cN0cc0cd0d20d30dl0dr0dw0e40e90eG0eQ0eW0eg0er0ez0f50fJ0fp0fy0f_"
+        "0g80gE0gb0gd0ge0gn0gs0gx0h50hA0hE0hM0hO0hY0he0hy0i80iF0iX0il0io0i-0j20jB0jU0jc0jj0jv0k00kJ0kT0ki"
+        "0kw0kx0l80lT0lX0lm0lt0mC0mH0mJ0mS0mY0mf0mi0mj0mq0n10n60nm0n_0o50oC0oI0oh0ok0p90pD0pK0pR0pZ0pa0pm"
+        "0pr0qV0qc0qf0qu0r20rA0rD0rg0rh0rs0rt0s30sD0sU0sW0sb0st0t40t70t90ty0u00uF0uH0uL0uM0up0ur0ux0vH0vQ"
+        "0vW0vd0w30wO0wg0wk0wy0x90xK0xN0xk0xo0xv0y00yZ0yw0z00zB0zF0zI0zk0zm0zt0-60-F0-a0-f0-s0-u0-v0-z0_A"
+        "0_H0_S0_U0_a0_t10710910V10i10o10r11J11K11O11X11d12112K12R12S12Y12l13013H13j13w14314A14K14R14a14u"
+        "14-15515C15Y15v15y15z16316N16d16f16n17617F17I17e17h17p18518I18b18h19619A19C19Q19W19p19s1A11A31A4"
+        "1AJ1Ai1Ak1Av1Ay1A-1B11BG1BV1BZ1Bm1CC1CM1CT1Cb1Cp1D01D31DF1DT1Dk1Du1Dz1E81E91EL1EM1EO1Eo1FM1FR1Fa"
+        "1Fb1Fh1Fz1G01GH1GR1GS1GX1Gc1Ge1Gq1H21H91HZ1Hq1Hx1I71IF1Ij1J41JU1JY1Jg1Jt1J-1K21KU1KW1Kt1Ku1LG1LN"
+        "1LU1Lh1Lj1ML1MT1Mb1Me1N01N71NI1NO1NY1Nk1Ns1O11O81OB1OF1OK1Ol1Om1O-1PN1PP1PR1PX1Pa1Po1Pz1QG1QU1Qc"
+        "1Qe1Ql1Qx1R71RC1RS1Rn1Rp1SJ1SP1Sg1Si1So1Sv1T51T81TE1TG1TS1TT1Tc1U41UC1UH1UQ1UZ1Um1Un1Us1U_1VA1VB"
+        "1VH1Vb1Vu1V_1W51WD1WN1WO1Wc1Wn1W_1X31XA1XB1XL1XW1Xb1Xd1Xy1YA1YD1YK1YQ1YR1Yo1Z51ZE1Zf1Zv1aQ1ap1av"
+        "1b31b41bG1bY1ba1bf1c21cF1cL1cX1cg1cq1ct1cy1d21d81dc1d-1d_1e61eD1eE1ed1eh1et1fM1fV1fl1fn1fw1g61gG"
+        "1gO1gP1gW1gh1go1gq1h11hD1hJ1hO1hi1hp1hq1hr1i01iP1iV1id1ig1ij1ir1iy1j31j81jF1jK1jM1jY1jp1jz1k41kD"
+        "1kQ1kU1kh1lL1lQ1lX1lb1lk1lu1m11m51mI1ml1mm1mu1nC1nE1nY1nf1nr1n-1oA1oK1oP1oc1oz1p01pF1pJ1pP1pY1pq"
+        "1px1q81q91qU1qW1qp1qx1r71rF1rQ1rT1rb1rm1rp1s31sN1sR1se1si1sn1so1t01tS1tb1t_1u01uF1uo1us1v01vR1vS"
+        "1vb1vh1w31w81wG1wN1wX1wY1wi1wv1x11x61xT1xl1xm1xo1y31yT1ya1yt1yx1z91zA1zL1zZ1z-1-71-81-C1-M1-R1-S"
+        "1-X1-g1-t1--1_M1_j1_n20520A20H20K20f20u20y21621C21m21t21u21z21_22C22X22d22r22-23B23J23O23T23X23a"
+        "23g23k23r24624B24U24b24v25725H25i25q25r25w26226N26V26W26i26m26s26v27927C27Q27Z27_28B28D28K28Y28j"
+        "28n28_29I29O29V29W29c2AH2Aa2Al2Aw2B52BE2BZ2Be2By2C82CI2CN2CZ2Ck2Cq2D12D32D62DO2Dc2Dh2E22E92EF2EP"
+        "2ES2Em2FE2FK2Fh2Fj2Fo2Ft2Fv2GD2GI2GL2Gj2Gk2H82HR2HY2Ha2Hr2I12IC2IP2IU2IW2Ij2Ip2J72JG2JV2Jh2Js2J-"
+        "2KR2KS2KZ2Kg2L82LN2LR2La2Lc2Lm2L_2M22MF2MI2MN2Mb2Mk2Mu2ND2NK2NU2Nd2Nh2Ni2O42O62OP2OX2Ot2Ov2P12PE"
+        "2PH2Pd2Pw2Q62Q92QG2QZ2Qq2Qr2Qy2R62RS2RV2Rg2Rp2Rz2SB2SG2SL2SO2Se2Sn2S-2S_2TD2TN2TS2TY2Tc2U42UK2UP"
+        "2Ud2Uj2Uq2Uw2VA2VE2VI2Ve2Vn2V-2W52WE2Wa2Wl2Wn2Wo2X32XF2XG2XL2Xb2Xi2Xv2Y22Y92YH2YS2Yq2Yx2Yz2ZQ2ZR"
+        "2ZX2Zc2Zp2Zt2Zx2a82aJ2aY2ad2ae2a-2bI2bM2bP2bf2bq2bw2bz2c62cV2cX2cj2co2d02d52dB2dZ2du2e12e22e72eb"
+        "2es2ex2f42fH2fU2fX2fl2fu2g82gF2gJ2gK2gT2gg2gp2h72h92hG2hX2hz2i02iE2iH2iM2iQ2iy2j32ja2jb2jg2jv2kO"
+        "2kT2kc2ke2kf2kp2l22l32lC2lN2lk2lr2lu2mB2mC2mQ2mV2mh2mm2nA2nD2np2ns2o42o52oQ2o_2pH2pL2pS2pW2pe2pi"
+        "2ps2p_2qA2qP2qc2qm2qn2qw2r52rH2rl2rv2r_2s12s52sJ2sW2se2ss2s_2t22tB2tO2tS2te2tm2tt2u72uA2uR2uf2ui"
+        "2uj2us2vI2vT2vX2vh2vt2wK2wW2wZ2w_2xD2xE2xH2xn2xw2y32yA2yD2yG2yL2yU2yl2zA2zN2zO2zb2ze2zi2zy2-A2-T"
+        "2-W2-s2-u2_32_42_I2_P2_c2_f2_l2_s2_z30530C30M30Z30k30t30z31931Q31Z31e31q32E32F32G32P32d32i33L33X"
+        "33x33y34B34I34O34V34r35435635J35e35-36g36r36v36z37337437D37G37g37j37m37_38138D38T38V38a38c38p397"
+        "39K39Y39l39n3A23AN3AQ3Ah3Ap3Au3B83BU3Bs3Bx3CF3CJ3CO3CS3Cf3Ci3D03DE3DT3Do3El3En3Er3E-3FF3FJ3FM3Fa"
+        "3Fc3Fw3Fx3G03G43GH3GL3GW3Gd3Gw3H93HI3HS3Hh3Hj3Hl3Hq3Ht3I03I33I63IB3IC3IU3Io3J13JN3JP3Jj3Jo3KY3Km"
+        "3Ko3Kz3L03L73LK3LR3Le3Ln3L-3M53M93MH3MM3MY3Mb3Mk3Mu3Mx3NA3NR3Nd3Ni3Nn3O23OC3OV3OX3Oo3P13P53PB3PM"
+        "3PR3PX3Pu3Py3P_3Q73QH3QR3Qe3Qg3Qq3RI3RM3RT3RZ3S63SL3Sd3Sl3Sv3TB3TG3TR3Ta3U03U43Uf3Ug3Uj3Up3Ut3U-"
+        "3VI3VS3Vb3Vr3Vt3W23W33WO3WW3Wq3Ws3X23XD3XT3Xk3Xs3Xv3YE3YO3Yz3Z33Z93ZA3ZD3ZM3ZZ3Ze3Zm3Zw3a03aJ3aT"
+        "3aj3ak3aq3au3a-3bE3bZ3bc3bk3c53cK3cS3cY3dA3dD3dK3dP3da3dt3e33e53eC3eQ3eU3ee3ek3f73f93fN3fo3fq3fz"
+        "3gF3gT3gd3gm3gu3g_3h23hH3hb3hh3hu3h-3iH3iM3ib3ie3ih3il3in3is3jD3jH3jQ3jU3jW3k73k93kI3kV3ke3kh3kx"
+        "3kz3l43l73lx3ly3mB3mC3mG3mb3mo3mp3mt3nJ3nV3nc3ne3nf3o53oE3oQ3ob3ol3ov3p03p33p73pO3pf3pn3p-3q33qA"
+        "3qJ3qS3qa3r03r13r43rR3rX3rg3rp3rz3s93sM3sY3sr3s_3tC3tM3tR3tg3ti3tl3u43uF3uY3uf3ug3uj3uw3u-3v83vF"
+        "3vL3vU3vd3vm3w83wJ3wL3wX3wc3wy3x93xL3xV3xc3xm3xo3yQ3yd3yh3yn3yu3z83zF3zG3zd3zy3-93-D3-S3-X3-c3-o"
+        "3-_3_43_E3_J3_k3_v40040840F40J40q40s40-41241C41N41P41Z41j41w42442B42T43143W43k43o43v44544A44T44i"
+        "44p45G45K45W45h45r46146H46M46U46Y46e46l47747Q47R47a47-48648A48D48d49349849L49b49o49p49s49v49x49y"
+        "4A04A24AF4AV4An4Ar4Aw4B14B34BM4BO4Bb4Be4Bg4C54CK4CN4CP4Cf4Cp4DB4DU4DW4Dn4E64EZ4Ei4Ew4F84FG4FI4FJ"
+        "4FL4FT4Fc4Fl4F_4G94GI4GS4GX4Gm4G_4H34H44HV4Hg4Hk4Hu4IA4IL4IR4Ia4Iq4It4Iv4JC4JU4Jj4Jl4Jn4J-4K14K7"
+        "4KE4KM4KP4KU4KW4Kz4L44LQ4LX4Li4Ll4MJ4ML4Mh4Mi4My4ND4NR4NY4No4Nq4Nt4O24OC4OX4Oh4Ot4Ox4P64PT4Pe4Po"
+        "4P-4Q74QA4QG4QO4Qm4Qr4Q-4R64RD4RF4RV4RZ4Rq4Rv4S84SL4Sc4Sj4Sp4Sr4T94TG4TN4Tk4Tr4UD4UE4UG4UY4Uv4V0"
+        "4V24VR4VS4Vb4Vf4Vu4Vw4W44W84WF4WK4WN4WY4Wa4Wc4Wz4X14XU4Xd4Xg4Xj4Xr4Y34Y64YH4YQ4Y_4ZB4ZH4ZL4Zc4Zj"
+        "4Zm4Zx4a94aG4aY4ab4a_4bF4bK4bT4bU4be4bn4cE4cP4cQ4ch4cy4d04d74d84dE4dV4dX4dc4dk4dy4eN4eR4ef4ep4ew"
+        "4e-4f14f64fJ4fO4fo4f_4g24gC4gb4gd4gm4gp4gr4hK4hL4hv4i44iH4iR4ia4ix4j24jF4jG4jI4jV4jm4k94kS4ke4kf"
+        "4ko4ks4lC4lV4lX4lb4lw4lz4mO4mX4mY4mg4mr4my4mz4n14n54nM4nO4nd4ni4nx4o14o54oA4oD4oJ4oN4oa4os4pE4pJ"
+        "4pd4pf4pp4pq4q04q34q74qE4ql4qw4rB4rf4rr4rt4r-4s94sK4sS4sf4sk4sq4t14t64tF4tM4tP4tW4tY4th4uU4uf4ug"
+        "4uq4v24vN4vP4vS4vg4vj4vp4w04w44w74wI4wT4wZ4wd4wl4wu4x84xT4xl4x-4y34y64yS4yV4yj4yk4ym4yu4z54zA4zH"
+        "4zs4zu4-a4-e4-j4-n4-x4_B4_K4_Q4_W4_r50850I50L50P50X50y51C51Z51a51x51_52B52V52g52s52t53153653G53M"
+        "53Q53T53i53z"},
     {.cell = {5, 7, 1}, .how = How::Half, .rows = 2688},
     {.cell = {6, 6, 1}, .how = How::Sum, .rows = 4032, .first = {5, 3, 1}, .second = {1, 3, 0}},
     {.cell = {7, 5, 1}, .how = How::Sum, .rows = 5952, .first = {7, 0, 1}, .second = {0, 5, 0}},
@@ -294,8 +295,65 @@ constexpr auto kEntries = std::to_array<Entry>({
     {.cell = {10, 2, 1}, .how = How::TooLarge, .rows = 14580},
     {.cell = {11, 1, 1}, .how = How::TooLarge, .rows = 21870},
     {.cell = {12, 0, 1}, .how = How::TooLarge, .rows = 32805},
-    {.cell = {0, 13, 1}, .how = How::Sum, .rows = 764, .first = {0, 12, 1}, .second = {0, 1, 0}},
-    {.cell = {1, 12, 1}, .how = How::Half, .rows = 1136},
+    {.cell = {0, 13, 1}, .how = How::Rows, .rows = 742, .data = "00A00B00G00H00y01U01V01c01d01e01f02M02N02a02b02w02x03C03D03m03n04T04Y04Z04i04q04r04-05405505I05J"
+        "05z06006106E06F07O07P07g07h07s07t08608708i08j08q08v08-08_09009109o09p0A80A90AY0AZ0Az0BK0BL0BQ0BR"
+        "0Bk0Bl0CL0CO0CS0Ca0Cf0Ck0Cl0Cs0Cx0DA0DB0DS0DT0Dr0Du0Dz0EI0EJ0ES0Ej0Eu0Ev0E_0F60F70FW0FX0Fy0GC0GD"
+        "0GW0GX0Gs0Gt0HK0HL0Hw0Hx0I20I30IO0IP0Ik0Il0J00J20J70JB0JY0JZ0Jy0Jz0K60K70KQ0KR0Ky0L80L90Lk0Ll0Lm"
+        "0Ln0MK0ML0Me0Mf0Mo0Mp0N20N30NU0NV0Na0Nb0OI0OJ0Og0Oh0Oy0Oz0PE0PF0PO0PP0Pa0Pb0Q40Q50QU0QV0Qm0Qn0Re"
+        "0Rf0Rs0Rt0S00S10Si0Sj0Sq0Sv0S-0S_0TM0TN0TY0TZ0UA0UB0Uc0Ud0Uz0VC0VD0VG0VH0Vw0Vx0W40W50Wk0Wl0Wo0Wp"
+        "0X20X30XO0XP0Xq0Xr0YS0YT0Ye0Yf0Z10Z60ZA0ZI0ZJ0Z-0Z_0a80a90aM0aN0az0bE0bF0bW0bX0bw0bx0cQ0cR0cc0cd"
+        "0cm0cn0dK0dL0di0dj0eQ0eR0eW0eX0fC0fD0fM0fN0fg0fh0gE0gF0gG0gH0gs0gt0h20h30ha0hb0hu0hv0i20i30iS0iT"
+        "0ir0iu0iy0jG0jH0jc0jd0jy0jz0k40k50kg0kh0ky0l80l90lU0lV0lo0lp0mU0mV0mu0mv0n10n60nA0nI0nJ0ni0nj0o0"
+        "0o20o70oB0oY0oZ0oq0or0pE0pF0pH0pM0pQ0pW0pZ0pd0ph0qG0qH0qa0qb0qg0qh0rS0rT0rs0rt0s20s30sC0sD0s-0s_"
+        "0t00t30t70tB0tY0tZ0tu0tv0u80u90uK0uL0uc0ud0v20v30vm0vn0v-0v_0wi0wj0ww0wx0x10x60xA0xI0xJ0xS0xT0yE"
+        "0yF0yo0yp0z40z50zQ0zR0ze0zf0-M0-N0-O0-P0-W0-X0_k0_l0_q0_r10A10B10G10H11U11V11c11d11e11f12M12N12a"
+        "12b12w12x13313C13D13m13n14S14Y14Z14q14r14u14v14z15415515I15J15z16016116E16F16y16z17O17P17g17h17s"
+        "17t18618718T18i18j18-18_19019119o19p19y1A81A91AY1AZ1BK1BL1BQ1BR1Bk1Bl1CD1CK1CO1CV1Ck1Cl1Cm1Cn1Cr"
+        "1Cu1DA1DB1Di1Dr1Dv1D-1EI1EJ1ES1Eq1Er1Eu1Ev1Ey1F61F71FW1FX1Fz1GC1GD1GW1GX1Gs1Gt1H31HK1HL1Hw1Hx1I2"
+        "1I31IO1IP1Ik1Il1J01J61JA1JJ1Jy1Jz1K61K71KQ1KR1L81L91Lk1Ll1Lm1Ln1MK1ML1Me1Mf1Mo1Mp1NU1NV1Na1Nb1OI"
+        "1OJ1Og1Oh1Oy1Oz1PE1PF1PO1PP1Pa1Pb1Q41Q51QU1QV1Qm1Qn1R31Re1Rf1Rs1Rt1S01S11ST1Si1Sj1S-1S_1TM1TN1TY"
+        "1TZ1Ty1UA1UB1Uc1Ud1VC1VD1VG1VH1Vw1Vx1W41W51Wk1Wl1Wo1Wp1X21X31XO1XP1Xq1Xr1Y31YS1YT1Ye1Yf1ZI1ZJ1ZY"
+        "1Z-1Z_1a81a91aM1aN1ay1bE1bF1bW1bX1bw1bx1cQ1cR1cc1cd1cm1cn1d21dK1dL1di1dj1eQ1eR1eW1eX1ez1fC1fD1fM"
+        "1fN1fg1fh1gE1gF1gG1gH1gs1gt1h21h31ha1hb1hu1hv1i21i31iS1iT1ij1iq1iu1i_1jG1jH1jc1jd1k41k51kg1kh1ky"
+        "1l81l91lU1lV1lo1lp1m31mU1mV1mu1mv1nI1nJ1nY1ni1nj1o01o61oA1oJ1oq1or1p01p41p51p71p81p91pB1pE1pF1pX"
+        "1pd1ph1po1qG1qH1qa1qb1qg1qh1r21rS1rT1rs1rt1sC1sD1s-1s_1t11t71tB1tI1tY1tZ1tu1tv1u81u91uK1uL1uc1ud"
+        "1v21v31vm1vn1v-1v_1w31wi1wj1ww1wx1xI1xJ1xS1xT1xY1yE1yF1yo1yp1yz1z41z51zQ1zR1ze1zf1-M1-N1-O1-P1-W"
+        "1-X1_21_k1_l1_q1_r"},
+    {.cell = {1, 12, 1}, .how = How::Rows, .rows = 1096, .data = "00A00B00G00H00y00z01U01V01c01d01e01f02M02N02a02b02w02x03C03D03m03n04T04Y04Z04i04r04v04-05405505I"
+        "05J05y06006106E06F07O07P07g07h07s07t08608708T08i08r08v08-09009109o09p09y0A80A90AY0AZ0BK0BL0BQ0BR"
+        "0Bk0Bl0CK0CL0CO0CP0Ck0Cl0Cm0Cn0Cy0DA0DB0Di0Dj0D-0D_0EI0EJ0ES0Ej0Eq0Eu0E_0F60F70FW0FX0Fz0GC0GD0GW"
+        "0GX0Gs0Gt0H20HK0HL0Hw0Hx0IO0IP0Ik0Il0J10J60JA0JJ0JZ0Jy0Jz0K60K70KQ0KR0Ky0L80L90Lk0Ll0Lm0Ln0MK0ML"
+        "0Me0Mf0Mo0Mp0N20N30NU0NV0Na0Nb0OI0OJ0Og0Oh0Oy0PE0PF0PO0PP0Pa0Pb0Q40Q50QU0QV0Qm0Qn0R20Re0Rf0Rs0Rt"
+        "0S00S10Si0Sj0S-0S_0TM0TN0TY0TZ0Ty0Tz0UA0UB0Uc0Ud0Uz0VC0VD0VG0VH0Vw0Vx0W40W50Wk0Wl0Wo0Wp0X30XO0XP"
+        "0Xq0Xr0Y20Y30YS0YT0Ye0Yf0Z00Z70ZB0ZI0ZY0Z-0Z_0a80a90aM0aN0bE0bF0bW0bX0bw0bx0cQ0cR0cc0cd0cm0cn0dK"
+        "0dL0di0dj0eQ0eR0eW0eX0fC0fD0fM0fN0fg0fh0gE0gF0gG0gH0gs0gt0h30ha0hb0hu0hv0i20i30iS0ij0iq0iu0i_0jG"
+        "0jH0jc0jd0jz0k40k50kg0kh0ky0kz0l80l90lU0lV0lo0lp0m30mU0mV0mu0mv0n60n70nA0nB0ni0nj0o00o70oB0oI0oY"
+        "0oq0or0p20pE0pF0pG0pH0pW0pX0po0pp0qG0qH0qa0qb0qg0qh0r20rS0rT0rs0rt0sC0sD0s-0s_0t10t60tA0tJ0tZ0tu"
+        "0tv0u80u90uK0uL0uc0ud0v20v30vm0vn0v-0v_0w30wi0wj0ww0wx0x60x70xA0xB0xS0xT0yE0yF0yo0yp0yz0z40z50zQ"
+        "0zR0ze0zf0-M0-N0-O0-P0-W0-X0_20_k0_l0_q0_r10A10B10G10H11U11V11c11d11e11f12M12N12a12b12w12x13C13D"
+        "13m13n14T14Y14Z14q14r14-15415515I15J15z16016116E16F17O17P17g17h17s17t18618718S18i18j18u18v18_190"
+        "19119o19p19y1A81A91AY1AZ1Ay1Az1BK1BL1BQ1BR1Bk1Bl1CC1CL1CO1Ce1Cf1Cl1Cs1Cx1DA1DB1DS1DT1Di1Dr1Du1EI"
+        "1EJ1ES1Ei1Ej1Eu1Ev1E_1F61F71FW1FX1Fy1GC1GD1GW1GX1Gs1Gt1H21HK1HL1Hw1Hx1I21I31IO1IP1Ik1Il1J11J61J7"
+        "1JI1JY1Jy1Jz1K61K71KQ1KR1Ky1Kz1L81L91Lk1Ll1Lm1Ln1MK1ML1Me1Mf1Mo1Mp1N31NU1NV1Na1Nb1OI1OJ1Og1Oh1PE"
+        "1PF1PO1PP1Pa1Pb1Q41Q51QU1QV1Qm1Qn1R31Re1Rf1Rs1Rt1S01S11ST1Sq1Sr1S-1TM1TN1TY1TZ1Tz1UA1UB1Uc1Ud1VC"
+        "1VD1VG1VH1Vw1Vx1W41W51Wk1Wl1Wo1Wp1X31XO1XP1Xq1Xr1YS1YT1Ye1Yf1Z01ZA1ZB1ZJ1ZZ1Z-1Z_1a81a91aM1aN1ay"
+        "1az1bE1bF1bW1bX1bw1bx1cQ1cR1cc1cd1cm1cn1d21dK1dL1di1dj1eQ1eR1eW1eX1fC1fD1fM1fN1fg1fh1gE1gF1gG1gH"
+        "1gs1gt1h21ha1hb1hu1hv1i21i31iT1iq1ir1i-1jG1jH1jc1jd1jz1k41k51kg1kh1l81l91lU1lV1lo1lp1m21mU1mV1mu"
+        "1mv1n61nB1nI1nJ1nY1nZ1ni1nj1o11o61o71oI1oY1oq1or1p51p81pM1pR1pc1ph1po1pp1qG1qH1qa1qb1qg1qh1rS1rT"
+        "1rs1rt1s31sC1sD1s-1s_1t01t11t71tA1tu1tv1u81u91uK1uL1uc1ud1vm1vn1v-1v_1w31wi1wj1ww1wx1x01x11x71xA"
+        "1xS1xT1yE1yF1yo1yp1yy1yz1z41z51zQ1zR1ze1zf1-M1-N1-O1-P1-W1-X1_21_31_k1_l1_q1_r20A20B20G20H21U21V"
+        "21c21d21e21f22M22N22a22b22w22x23223323C23D23m23n24S24T24Y24Z24j24r24u24-24_25425525I25J26026126E"
+        "26F26y26z27O27P27g27h27s27t28628728i28q28v29029129o29p29y29z2A82A92AY2AZ2BK2BL2BQ2BR2Bk2Bl2CD2CL"
+        "2CO2CU2CV2Ca2Cb2Cl2Ct2Cw2Cz2DA2DB2Di2Dq2Dv2EI2EJ2ES2ET2Ej2Er2Eu2E-2E_2F62F72FW2FX2GC2GD2GW2GX2Gs"
+        "2Gt2H22H32HK2HL2Hw2Hx2IO2IP2Ik2Il2J02J12J62JB2Jy2Jz2K62K72KQ2KR2Ky2L82L92Lk2Ll2Lm2Ln2MK2ML2Me2Mf"
+        "2Mo2Mp2N32NU2NV2Na2Nb2OI2OJ2Og2Oh2Oz2PE2PF2PO2PP2Pa2Pb2Q42Q52QU2QV2Qm2Qn2Re2Rf2Rs2Rt2S02S12SS2Su"
+        "2Sv2S-2TM2TN2TY2TZ2Tz2UA2UB2Uc2Ud2Uy2VC2VD2VG2VH2Vw2Vx2W42W52Wk2Wl2Wo2Wp2X22X32XO2XP2Xq2Xr2YS2YT"
+        "2Ye2Yf2Z02Z12Z62ZB2Z-2Z_2a82a92aM2aN2bE2bF2bW2bX2bw2bx2cQ2cR2cc2cd2cm2cn2d32dK2dL2di2dj2eQ2eR2eW"
+        "2eX2ey2ez2fC2fD2fM2fN2fg2fh2gE2gF2gG2gH2gs2gt2ha2hb2hu2hv2i22i32ii2iq2iv2jG2jH2jc2jd2jy2jz2k42k5"
+        "2kg2kh2l82l92lU2lV2lo2lp2mU2mV2mu2mv2n02n12n62nB2ni2nj2o72oA2oI2oJ2oY2oZ2oq2or2p32p42p92pN2pQ2pd"
+        "2pg2po2pp2qG2qH2qa2qb2qg2qh2r32rS2rT2rs2rt2s22sC2sD2s-2s_2t12tA2tB2tI2tY2tu2tv2u82u92uK2uL2uc2ud"
+        "2vm2vn2v-2v_2w22w32wi2wj2ww2wx2x72xA2xI2xJ2xS2xT2xY2xZ2yE2yF2yo2yp2yz2z42z52zQ2zR2ze2zf2-M2-N2-O"
+        "2-P2-W2-X2_22_k2_l2_q2_r"},
     {.cell = {2, 11, 1}, .how = How::Half, .rows = 1704},
     {.cell = {3, 10, 1}, .how = How::Sum, .rows = 2556, .first = {1, 10, 1}, .second = {2, 0, 0}},
     {.cell = {4, 9, 1}, .how = How::Sum, .rows = 3888, .first = {2, 9, 1}, .second = {2, 0, 0}},
@@ -321,95 +379,100 @@ constexpr auto kEntries = std::to_array<Entry>({
     {.cell = {1, 3, 2}, .how = How::Sum, .rows = 2, .first = {0, 3, 1}, .second = {1, 0, 1}},
     {.cell = {2, 2, 2}, .how = How::Half, .rows = 3},
     {.cell = {3, 1, 2}, .how = How::Half, .rows = 3},
-    {.cell = {4, 0, 2}, .how = How::Rows, .rows = 3, .data = "0E0Y18"},
-    {.cell = {0, 5, 2}, .how = How::Rows, .rows = 2, .data = "2T"},
-    {.cell = {1, 4, 2}, .how = How::Rows, .rows = 3, .data = "7Oe"},
-    {.cell = {2, 3, 2}, .how = How::Rows, .rows = 4, .data = "050U0x10"},
-    {.cell = {3, 2, 2}, .how = How::Rows, .rows = 5, .data = "0Y0f0h1K1L"},
+    {.cell = {4, 0, 2}, .how = How::Rows, .rows = 3, .data = "080j13"},
+    {.cell = {0, 5, 2}, .how = How::Rows, .rows = 2, .data = "DI"},
+    {.cell = {1, 4, 2}, .how = How::Rows, .rows = 3, .data = "7Ne"},
+    {.cell = {2, 3, 2}, .how = How::Rows, .rows = 4, .data = "06070f0u"},
+    {.cell = {3, 2, 2}, .how = How::Rows, .rows = 5, .data = "0W0Y0m0n1F"},
     {.cell = {4, 1, 2}, .how = How::Sum, .rows = 6, .first = {4, 0, 2}, .second = {0, 1, 0}},
-    {.cell = {5, 0, 2}, .how = How::Rows, .rows = 8, .data = "0J0i0s1l2C2J2x38"},
+    {.cell = {5, 0, 2}, .how = How::Rows, .rows = 8, .data = "0T0-0_1T1d3D3L3Q"},
     {.cell = {0, 6, 2}, .how = How::Sum, .rows = 4, .first = {0, 5, 2}, .second = {0, 1, 0}},
     {.cell = {1, 5, 2}, .how = How::Half, .rows = 6},
-    {.cell = {2, 4, 2}, .how = How::Rows, .rows = 6, .data = "0G0l1F1G1X1k"},
-    {.cell = {3, 3, 2}, .how = How::Rows, .rows = 8, .data = "0P0U1L1Q232d383K"},
-    {.cell = {4, 2, 2}, .how = How::Rows, .rows = 10, .data = "0O0t1J1m2m333i3p3_4y"},
-    {.cell = {5, 1, 2}, .how = How::Rows, .rows = 12, .data = "031O2M2N3M3X3a4Z5N5W6X70"},
-    {.cell = {6, 0, 2}, .how = How::Rows, .rows = 17, .data = "0G1D1U2X2z484e5S5s6x7C8E8h9Y9vAAAs"},
-    {.cell = {0, 7, 2}, .how = How::Rows, .rows = 7, .data = "0Q0T0a1S1X1Z1d"},
-    {.cell = {1, 6, 2}, .how = How::Rows, .rows = 8, .data = "070n0-181L1Z2J2i"},
-    {.cell = {2, 5, 2}, .how = How::Rows, .rows = 11, .data = "070P0i1J1Y1r2h2y3W3-4F"},
-    {.cell = {3, 4, 2}, .how = How::Rows, .rows = 13, .data = "12181t1z2R2U2n2q4r5L5_606g"},
+    {.cell = {2, 4, 2}, .how = How::Rows, .rows = 6, .data = "080N0t18202F"},
+    {.cell = {3, 3, 2}, .how = How::Rows, .rows = 8, .data = "0D0J191c1d2e3A3K"},
+    {.cell = {4, 2, 2}, .how = How::Rows, .rows = 10, .data = "040x1W1x2i2_3x3y4p4q"},
+    {.cell = {5, 1, 2}, .how = How::Rows, .rows = 12, .data = "0E0M1K2W2_3-3_4Q5l656n7B"},
+    {.cell = {6, 0, 2}, .how = How::Rows, .rows = 17, .data = "0A1o2F2_3I3O3l4N4e4q515j666M7g9AAO"},
+    {.cell = {0, 7, 2}, .how = How::Rows, .rows = 7, .data = "0C0D0H0S1Y1t1x"},
+    {.cell = {1, 6, 2}, .how = How::Rows, .rows = 8, .data = "0U0e0j131K1p2H2k"},
+    {.cell = {2, 5, 2}, .how = How::Rows, .rows = 11, .data = "0E0P1M1s2A2H2z3b3-4043"},
+    {.cell = {3, 4, 2}, .how = How::Rows, .rows = 13, .data = "010T1I1Y1-2s2w4L4P5S5V5W5Z"},
     {.cell = {4, 3, 2}, .how = How::Sum, .rows = 18, .first = {0, 3, 1}, .second = {4, 0, 1}},
-    {.cell = {5, 2, 2}, .how = How::Rows, .rows = 21, .data = "0w1c1f1z2-3w42455v6k72757z8v9AA8ABCmCpEqEt"},
-    {.cell = {6, 1, 2}, .how = How::Rows, .rows = 27, .data = "071O2I3A3X4j5b6U6x7v9B9WAOBJCUDMDiEjFzG7HIIAJNJQKJLUMn"},
-    {.cell = {7, 0, 2}, .how = How::Rows, .rows = 34, .data = "051_3d4O606e777Y8q95AaBPByCFD4E-FTHNIRKBKPKyLfMvOpQLRCSkTSTxVYVvWlXO"},
+    {.cell = {5, 2, 2}, .how = How::Rows, .rows = 21, .data = "0i0p2t303B3r3s545F5O7n7o9i9pBjBkByC3E4EFEO"},
+    {.cell = {6, 1, 2}, .how = How::Rows, .rows = 27, .data = "001N2P2z3_4Q5t60757e8x9zAXBZC2DRDeEfFHGsHKISIwJhKoLHMa"},
+    {.cell = {7, 0, 2}, .how = How::Rows, .rows = 34, .data = "03263Y4Q626e8s98A2AaBJBWC6CgE_FtG2H1I5IPJ8LVM1MqOqPMQPRBSmTVVaVsWpXR"},
     {.cell = {0, 8, 2}, .how = How::Half, .rows = 12},
-    {.cell = {1, 7, 2}, .how = How::Rows, .rows = 12, .data = "0F0K1f1o2O2p3E3b404k5J5z"},
-    {.cell = {2, 6, 2}, .how = How::Rows, .rows = 16, .data = "020H0V0d0q0w5B5C5W5p5z757M7O7f7k"},
-    {.cell = {3, 5, 2}, .how = How::Rows, .rows = 23, .data = "0h0s1b1u424K50575Q5T6E6J6K8fACAHAYB_CVCiCnD9DV"},
-    {.cell = {4, 4, 2}, .how = How::Rows, .rows = 24, .data = "1b1g3G3V4Z4i6c6f7679838C9b9gCmC_E0EFGcGfHZHiJ5JA"},
-    {.cell = {5, 3, 2}, .how = How::Rows, .rows = 36, .data = "001l1o3A3N3w475G5t5w7l7o828F9OABADByDKE4FRG4HyICJZKMM1NPO9PbPcQ9S1SHTjTk"},
-    {.cell = {6, 2, 2}, .how = How::Rows, .rows = 48, .data = "0X0Y1r1w3T3U3s6C8K8N9xAlAzCYEOETFUFmHuHxJVKJKXM6NyO1QwQ-SHSLSMTwUFVZVnXMZCZHa9aIaXbvdTdoeWgeghiF"},
-    {.cell = {7, 1, 2}, .how = How::Rows, .rows = 54, .data = "00H00L03O04307C07Y08u09E0C50C90Cg0DL0Gu0HZ0IA0IW0LN0LR0NH0NS0QQ0QU0Th0UB0VN0Vt0Z50ZG0Zi0Zm0dw0d-"
-        "0ef0f90iN0iY0ji0kC0nP0nl0qL0qo0s10sU0vW0w00wh0x10-v0_F0_J0_m12o13I"},
+    {.cell = {1, 7, 2}, .how = How::Rows, .rows = 12, .data = "0h0r121S2F2I3b3u404k5P5t"},
+    {.cell = {2, 6, 2}, .how = How::Rows, .rows = 16, .data = "181l1q2J2i3T3Y555U5v666X6w7B7G7t"},
+    {.cell = {3, 5, 2}, .how = How::Rows, .rows = 23, .data = "0B0L1i1o2u313V5c5p6O6d6j7D7O8c8p9W9-BPBdCgCqDD"},
+    {.cell = {4, 4, 2}, .how = How::Rows, .rows = 24, .data = "1L1Q3M3P4J4S4W4l8W8l959ABsBvC3CCDpDyF6F9H0HFJrJw"},
+    {.cell = {5, 3, 2}, .how = How::Rows, .rows = 36, .data = "031q3C3H3y5J5y7q848F9RA8AEBtDVE9EFFOFUF_HtIHJWJcKLLvM2NQOAPbQ1QARvS2SITj"},
+    {.cell = {6, 2, 2}, .how = How::Rows, .rows = 48, .data = "0Z2q363K3-4D585U7_9M9PAKAdDBEDEYGMGbHTHlH_J4LkLnMaNlO0QbQwRmSxT9VSW5WMZRa7aLbTbYe0eJfCfJgMgfjAjC"},
+    {.cell = {7, 1, 2}, .how = How::Rows, .rows = 54, .data = "01z02102N02g03003A08a08w0940Cx0C_0DL0Ib0J10JN0Ly0MO0Mk0OU0Ow0PG0Sz0T10TN0Yl0Z50ZF0ZS0Zu0aE0c70cT"
+        "0cd0fc0fg0g00m70mZ0mv0pc0py0q60s10sT0sp0ve0vi0w20z00z40zQ13f13_149"},
     {.cell = {8, 0, 2}, .how = How::Sum, .rows = 81, .first = {4, 0, 1}, .second = {4, 0, 1}},
-    {.cell = {0, 9, 2}, .how = How::Rows, .rows = 16, .data = "1L1Q1c1f333C3m3_404F4p4y6M6P6b6g"},
-    {.cell = {1, 8, 2}, .how = How::Rows, .rows = 20, .data = "040t1y2h383J4Q4i5K5X636T7c7x8P9F9YAUAmBb"},
-    {.cell = {2, 7, 2}, .how = How::Rows, .rows = 28, .data = "203c4F4V4p4y5L5Q5f6M6P737C7m7_8b8gCbCgEDEYE-FBFJFSFvG0Hc"},
-    {.cell = {3, 6, 2}, .how = How::Rows, .rows = 36, .data = "0U0X3F3K3w454h4m525i5t888J8zA2APAiAtEPEcF5FhFmGUKFKKKXKwL8LJLzOcPPPUPXPc"},
+    {.cell = {0, 9, 2}, .how = How::Rows, .rows = 16, .data = "000F0p0y1L1Q1c1f6M6P6b6g737C7m7_"},
+    {.cell = {1, 8, 2}, .how = How::Rows, .rows = 20, .data = "0F0w1L1c2i2n333O404d5E6P7m7_8y9J9fAMAgB5"},
+    {.cell = {2, 7, 2}, .how = How::Rows, .rows = 28, .data = "2M2P333C3m3_4b4g5p6y7c8b8gAJAcB9BDBGBVBvC0CFCpDLDQDfGyHc"},
+    {.cell = {3, 6, 2}, .how = How::Rows, .rows = 36, .data = "191s345J5g5z696U6d6mBFBOBXC4C9CsCxEsG2GLGiGxIJIgIzJUJdJmK2KLKiMFMOMXQ4Qx"},
     {.cell = {4, 5, 2}, .how = How::Sum, .rows = 48, .first = {4, 4, 2}, .second = {0, 1, 0}},
-    {.cell = {5, 4, 2}, .how = How::Rows, .rows = 65, .data = "0f1d2m3N3w5Y5i7U7p8KADAZCMCOEeGsGzIbIhJXJlLdM9MlMrNwOGOoOsOyR9SKS-TNUZVeXoa8aCcTdXdle5eBetfPhAhW"
-        "izl7lClamEnPnppjrou2uCwMwOwnw_xLxR"},
-    {.cell = {6, 3, 2}, .how = How::Rows, .rows = 84, .data = "00000N00z06606H06Z06a08h08y0AI0A-0B90Fr0G20IT0IW0Id0Ig0KJ0KS0Ka0Ko0QL0Qe0Q_0SH0SM0So0XT0Xg0Yu0ZF"
-        "0Zo0Zr0bc0bn0c30c40hB0hG0hN0hS0ja0js0k10lL0lY0r10r60rY0tB0tJ0tS0vr0w80wV0-M0-X0-p0-q10z11A15m167"
-        "16g16j18518I1Ah1Am1At1Ay1GS1Gk1Gv1Ib1Iu1JF1KX1Kc1L21Q31QB1QK"},
-    {.cell = {7, 2, 2}, .how = How::Sum, .rows = 108, .first = {7, 1, 2}, .second = {0, 1, 0}},
-    {.cell = {8, 1, 2}, .how = How::Half, .rows = 162},
-    {.cell = {9, 0, 2}, .how = How::Sum, .rows = 243, .first = {8, 0, 2}, .second = {1, 0, 0}},
-    {.cell = {0, 10, 2}, .how = How::Rows, .rows = 30, .data = "0B1a1t2D2H3Y3-4M4u5O5b6g7Z7a7_8p9X9zA7ARBLBeBxC0CSCkDEDIEqFf"},
-    {.cell = {1, 9, 2}, .how = How::Rows, .rows = 35, .data = "0F0p0y1L1Q1f606F6p6y7L7cAGAgB5B_CMCPCbD3DCDmG0HcIMIPIbJ3JCJmKLKgL_NQNf"},
-    {.cell = {2, 8, 2}, .how = How::Rows, .rows = 48, .data = "1m2M2b334F4P4g6y7Q7f808p9L9cA_B8CPCgDCD_E8ExFTFkGMGbH3HmMFMqNINXO7OUOjPBPmTCT_UHUYV4VtWyXQXfYFZu"},
-    {.cell = {3, 7, 2}, .how = How::Rows, .rows = 56, .data = "0P0Y141k1t6PAFAMAbAyB3BQBfBmE8EHExFTFcK7KUKjKqLBLILXLuO8OHOxPTPcYPYYZ4ZkZte8eHexfTfci0igipjCjLj_"
-        "mFmMmbmyn3nQnfnm"},
+    {.cell = {5, 4, 2}, .how = How::Rows, .rows = 67, .data = "212E2X2k5K5R6o6zAKARBaD2DBDDDeDoDzEdH8HNIdItJOJuKKKRNoNzQaQhSaT7T8TdTeVeWHWRWUYnY-bYbjcnc-dKedfe"
+        "gji7iOiYjYjjktmImTp1pEqHqUu4uBuauhxHxU"},
+    {.cell = {6, 3, 2}, .how = How::Rows, .rows = 84, .data = "00100E06Q06T07-08908R08a08m08_0AW0Ad0B30BC0GM0GP0ID0II0Kr0Kw0LE0Px0Py0Q00QF0Qv0Sv0S-0Wk0Wv0XB0XK"
+        "0XW0Xl0Yv0Z60bw0bz0gz0h20jO0jV0jx0k40lm0l_0rf0rk0tj0to0u60vR0vS0vc0vf0wP0-g0-j10P10h10q10_11011F"
+        "15n15-18c18f1AT1AY1Ak1GG1GN1Gp1Gy1IB1IC1IG1IV1J91L91Qb1Qg1Q-"},
+    {.cell = {7, 2, 2}, .how = How::Half, .rows = 108},
+    {.cell = {8, 1, 2}, .how = How::Sum, .rows = 162, .first = {7, 1, 2}, .second = {1, 0, 0}},
+    {.cell = {9, 0, 2}, .how = How::Matrix, .rows = 234, .data = "02,20,10,22,20,21,00|0012222,0101211,0102020,0110200,0111011,0120102,0121110,0122121,0200002,101"
+        "1001,1020020,1022212,1102012,1110221,1121101,1200222,1221200,1222011,2000211,2002100,2011122,210"
+        "1022,2112201,2201121,2210110,2212002"},
+    {.cell = {0, 10, 2}, .how = How::Rows, .rows = 30, .data = "0M202P2b2p3C3Q3c3_404F4y5L5f7m8D8g939mAPAbBCBzB_CpDQDcEMEgF3"},
+    {.cell = {1, 9, 2}, .how = How::Rows, .rows = 35, .data = "0F0p0y1L1W2M2b4P5_607Q7c7fAPAgB3BCBmB_CMCbCgD3DCDmG0GTHQHcHfMFMpMyNLNW"},
+    {.cell = {2, 8, 2}, .how = How::Rows, .rows = 48, .data = "0W1r1w2s2v3Z404F5L5Q6M737C8b8g9mApAyBfClE5EAFGFVGpGyHcHfIPL_M0MFNLNQOJOSP6P9RiUbUgVmV_WMWPX3XCZc"},
+    {.cell = {3, 7, 2}, .how = How::Rows, .rows = 56, .data = "0M0P0p0y131C1c1f858A8l9G9r9wGFGWHLHQHVH_KFKWLLLQL_SJSSSsSvT6T9TZTiU0UbUgVVVme0ebegfVfmgFgWhLhQh_"
+        "oMoPopoyp3pCpcpf"},
     {.cell = {4, 6, 2}, .how = How::Sum, .rows = 96, .first = {4, 4, 2}, .second = {0, 2, 0}},
-    {.cell = {5, 5, 2}, .how = How::Sum, .rows = 130, .first = {5, 4, 2}, .second = {0, 1, 0}},
-    {.cell = {6, 4, 2}, .how = How::Rows, .rows = 158, .data = "00200S00-01B01P01j01s02802A02Z02m02_03804904L04Z05a05t0600Cj0R90RL0S00T30Td0U10VS0Vj0Vw0W60WU0Wx"
-        "0X20X50XV0g40sl0st0tK0tT0tm0uK0ug0vE0vT0vY0vt0vx0w60x00x10xO0xZ0yP0yi14F14N14q15115q16A16k16z172"
-        "17N17R17c18W18X18u19319v1AC1UY1Uy1VU1Vh1Vv1WD1WM1We1Wg1X31XP1XV1Xe1YW1Yr1Z31a41aN1bP1bb1cG1dJ1dt"
-        "1eH1fi1fz1gA1gM1gk1hB1hI1hL1hl21q27927L28029329d2A12BS2Bj2Bw2C62CU2Cx2D22D52DV2EV2Ed2F42FH2G42GQ"
-        "2G-2HD2HI2Hh2Hs2Im2In2J82JJ2Jb2K92KS2eo2fC2fk2fx2g52gT2gc2gu2gw2hJ2hf2hl2hu2im2j52jJ2kK2kd"},
+    {.cell = {5, 5, 2}, .how = How::Sum, .rows = 134, .first = {5, 4, 2}, .second = {0, 1, 0}},
+    {.cell = {6, 4, 2}, .how = How::Rows, .rows = 154, .data = "00S00f00n00w01i01m06s07307_08t08-0Dh0E40EY0FT0P50P70PE0PI0Qh0Vj0Vu0Wi0Wm0Wx0X20X90Xb0d50dE0eJ0eO"
+        "0fu0hZ0i60iD0iK0iV0ne0nn0nw0oa0oe0uG0u_0v70vC0vP0w60wH0wQ0_L0_N0_U0_Y10x15z16816y17017B17I17P17r"
+        "1DL1DU1EZ1Ee1Hp1Hu1IM1IT1Ia1Il1O11OA1Oq1UW1VF1VN1VS1Vf1WM1WX1Wg1gC1gP1gX1gg1hW1mc1mp1nl1od1oi1ok"
+        "1tR1tq1uI1uu1v41vD1-p1-u1_M1_T1_a1_l20y25125A25q2BW2CF2CN2CS2Cf2DM2DX2Dg2GS2Gf2Gn2Gw2Hi2Hm2Ms2N3"
+        "2NO2N_2Ot2O-2Th2U42UY2VT2YL2YN2YU2YY2Zx2ez2f82g02gB2gI2gP2gj2gr2iE2mL2mU2nZ2ne"},
     {.cell = {7, 3, 2}, .how = How::Half, .rows = 216},
-    {.cell = {8, 2, 2}, .how = How::Half, .rows = 324},
-    {.cell = {9, 1, 2}, .how = How::Sum, .rows = 486, .first = {7, 1, 2}, .second = {2, 0, 0}},
-    {.cell = {10, 0, 2}, .how = How::Matrix, .rows = 648, .data = "2220,2111,0012,1202,0020,1200|001021,010021,012120,021201,100010,120122,202211,222000"},
-    {.cell = {0, 11, 2}, .how = How::Rows, .rows = 44, .data = "0P1d2i2o3K4q5A677X7_818V9vAqBACgDCDIEPFdG6GzHWH-IhJDJJKcKjKpLLM0MUNuOOPcQjQpRLSrTBU6VWV-"},
-    {.cell = {1, 10, 2}, .how = How::Rows, .rows = 62, .data = "051V1u2c3B3F3e505p5q6U6v888x8yBMBnC1DDENEYFkGIGXHBHyJyKlMBMCNLNoPdQTQwR3R4SMSqTQTfUXXiY3YGYtZRaP"
-        "agayb6dbeEfHfYfqgjitk0lBlOl_"},
-    {.cell = {2, 9, 2}, .how = How::Rows, .rows = 83, .data = "02O02a03203-04104z05R05d07L0CO0Ca0D20DK0D-0EF0Ep0Ff0GE0Gh0Go0HL0He0I10Iz0JL0JR0Jd0ON0PD0Pn0QF0Qp"
-        "0Rf0SE0So0Te0UE0Uo0Ve0WF0Wp0Xf0Yg0ZK0cP0cb0d30d_0e00ey0fQ0fc0ih0jL0kM0lC0lm0mg0nK0oF0op0pf0qM0rC"
-        "0rm0sh0tL0uP0ub0v30v_0wM0xC0xm0yg14N15D15n16016g16y17Q17c"},
-    {.cell = {3, 8, 2}, .how = How::Rows, .rows = 96, .data = "00N00h01D01n02002P02b02y03303Q03c03_0GO0Ga0H20H-0IF0Ip0JL0Jf0W10WM0Wg0Wz0XC0XR0Xd0Xm0YE0Yo0ZK0Ze"
-        "0e10eE0eo0ez0fK0fR0fd0fe0gM0gg0hC0hm0uN0uh0vD0vn0w10wO0wa0wz0x20xR0xd0x-0yO0ya0z20z-0-F0-p0_L0_f"
-        "1GO1Ga1H21H-1IF1Ip1JL1Jf1K11KE1Ko1Kz1LK1LR1Ld1Le1MM1Mg1NC1Nm1aN1ah1bD1bn1c01cP1cb1cy1d31dQ1dc1d_"},
+    {.cell = {8, 2, 2}, .how = How::Sum, .rows = 324, .first = {7, 1, 2}, .second = {1, 1, 0}},
+    {.cell = {9, 1, 2}, .how = How::Sum, .rows = 468, .first = {9, 0, 2}, .second = {0, 1, 0}},
+    {.cell = {10, 0, 2}, .how = How::Matrix, .rows = 648, .data = "2020,2201,1122,1101,2012,0111|010221,020001,101002,111112,201122,201222,211211,212000"},
+    {.cell = {0, 11, 2}, .how = How::Rows, .rows = 44, .data = "0_112T2p3l4A5q666e7Q8a9M9uAABqCHDDDZE_F1GSGoHkIGI-JCJYK7KfLRMbNNNhNvOBPrQ7QfRRS-T0USUoVk"},
+    {.cell = {1, 10, 2}, .how = How::Rows, .rows = 62, .data = "020z1u2E3b5M5x6T6W7B9D9Z9nALAgBGC8CcCdCqFJF-GfHNIsJ9JUKHLiMOMdNYOUPWPmQ1R_SFStTAUvV4W4XkYBYpZma7"
+        "awb1dSdreRfOfogih6ibjTkIkllf"},
+    {.cell = {2, 9, 2}, .how = How::Rows, .rows = 84, .data = "00700q01I01X06U06j07B07u0CF0CP0Cy0DQ0Df0EY0F40Ft0Gg0HC0H_0IH0IM0Ib0J30Jk0Jm0KP0Q80QY0Qx0R40RT0Rt"
+        "0S00Sg0Sp0TC0TL0Tc0T_0W00Wp0Xc0ZT0c70cq0dI0dX0dk0eU0ej0fB0fu0jL0k80kx0lk0mP0nk0oY0p40pt0qg0rC0r_"
+        "0sH0tc0uY0vL0w80wF0wx0wy0xQ0xf0-H14014M14b14p15315c15m16g17T"},
+    {.cell = {3, 8, 2}, .how = How::Rows, .rows = 98, .data = "00000P00b00y01C01L01f01m02R02d03E03o0G20G-0HN0Hh0ID0In0JO0Ja0Qd0WR0Wd0XE0Xo0Y20YK0Ye0Y-0Z10ZN0ZQ"
+        "0Zh0Zz0eF0ep0fQ0fc0g00gM0gg0gy0h30hL0hf0h_0u00uP0ub0uy0vC0vL0vf0vm0wF0wp0xQ0xc0yM0yg0z30z_0-P0-b"
+        "0_C0_m1GM1Gg1H31H_1ID1In1JO1Ja1KF1Kp1LQ1Lc1M21MK1Me1M-1N11NN1Nh1Nz1aD1aK1ae1an1b11bO1ba1bz1cR1cd"
+        "1dE1do"},
     {.cell = {4, 7, 2}, .how = How::Sum, .rows = 144, .first = {0, 7, 1}, .second = {4, 0, 1}},
     {.cell = {5, 6, 2}, .how = How::Sum, .rows = 216, .first = {1, 6, 1}, .second = {4, 0, 1}},
-    {.cell = {6, 5, 2}, .how = How::Sum, .rows = 316, .first = {6, 4, 2}, .second = {0, 1, 0}},
+    {.cell = {6, 5, 2}, .how = How::Sum, .rows = 308, .first = {6, 4, 2}, .second = {0, 1, 0}},
     {.cell = {7, 4, 2}, .how = How::Half, .rows = 432},
     {.cell = {8, 3, 2}, .how = How::Sum, .rows = 648, .first = {7, 1, 2}, .second = {1, 2, 0}},
     {.cell = {9, 2, 2}, .how = How::Half, .rows = 729},
     {.cell = {10, 1, 2}, .how = How::Half, .rows = 729},
     {.cell = {11, 0, 2}, .how = How::Matrix, .rows = 729, .data = "122210,012221,212012,110111,222101|00000"},
-    {.cell = {0, 12, 2}, .how = How::Rows, .rows = 78, .data = "030D1m2m3t3v4f5k6K6Q7X8d9UAaAgBJBTCpCzD0F7F9G-J4JAKWLNLPMZMjOGPZPjQNQPSEV0VqVwW6W8YFZoZybbbhcHdM"
-        "eYeifLfRgXhOisiuk_l2lCmrmxnlp1qVrIrSscsetVvcvewIwSxly5yBzl_n"},
-    {.cell = {1, 11, 2}, .how = How::Rows, .rows = 96, .data = "00601j02T03s04805Z06J07u08x09G0AW0BB0C-0DL0Eb0FE0Gm0HR0Ih0J00Kr0LU0Mk0N50OD0Pc0QM0Rz0S30Te0UO0Vp"
-        "0XX0Xg0YH0YQ0a40aF0dq0d_0fN0fS0gd0gi0io0iv0l20l90mt0my0p70pC0rI0rP0sY0sf0u10uA0xn0xw0za0zl0-K0-V"
-        "10110A13n13w15a15l16K16V18t18y1B71BC1DI1DP1EY1Ef1HN1HS1Id1Ii1Ko1Kv1N21N91PX1Pg1QH1QQ1S41SF1Vq1V_"},
-    {.cell = {2, 10, 2}, .how = How::Rows, .rows = 150, .data = "00P01301_04z05R05d0Aa0B20B-0Cp0D40E00Ey0Fc0GM0Gg0HC0Hm0IO0Ib0J30J_0Qp0S10Sy0TQ0Tc0UF0VL0Vf0a00ab"
-        "0cE0cF0co0cp0dK0dL0de0df0eF0eM0eg0fC0fL0ff0fm0gP0hQ0qM0qg0rC0rm0s10sz0tQ0td0uO0ub0v20v-0wN0wh0xD"
-        "0xn12P12y13Q13c13d14g16C16b17317G17_18018b19319-19_1CP1DE1Dd1Dq1Eo1GF1Gp1HL1Hf1I01Iy1JR1Jc1SP1Sa"
-        "1T31T_1UM1Ug1VC1Vm1W11Wa1YE1YN1Yh1Yo1ZD1ZK1Ze1Zn1iE1iF1ip1jK1jL1je1jf1kO1lR1qN1qh1rD1rn1sP1sa1t2"
-        "1t-1u01uz1vR1vd1wE1xK1xe1-o20y21Q21c24O25225-28o2A12Az2Bd2Eb2F32F_"},
-    {.cell = {3, 9, 2}, .how = How::Sum, .rows = 192, .first = {3, 8, 2}, .second = {0, 1, 0}},
+    {.cell = {0, 12, 2}, .how = How::Rows, .rows = 80, .data = "0B0C3u3_5E5H5c6M6X6t6u9M9XABAHAcCuC_FBFCF-GoGrHXJ2J5LRLSMeMlMnPOPVPhPiQ1QRQSS2S5VoVrW0W7ZpZqaBa-"
+        "bgbjcQcTfQfTgggjhEi4ipiql0l7mEmvp9p-rGrNsZsavJvKvWvdwGwNy9y-_E_v"},
+    {.cell = {1, 11, 2}, .how = How::Rows, .rows = 96, .data = "00401Q02g03q04p04z07307D08709P0Af0Bt0DW0Dk0EG0EU0HZ0Hj0IJ0IT0KA0LK0Ma0Nw0Om0O-0R00RE0S90TN0Ud0Vv"
+        "0WF0XK0Ya0Z_0au0bZ0cJ0d80e20e90ho0hv0ir0i-0l50lE0mp0ne0oO0p30q40rV0sl0tq0vb0vk0wL0wU0zI0zP0-Y0-f"
+        "10A11H12X13w15c15j16M16T19N19S1Ad1Ai1Cm1Dh1ER1F01Gs1Gz1J61JD1K11LQ1Mg1Nn1Ox1PW1QG1RB1S71SC1Vt1Vy"},
+    {.cell = {2, 10, 2}, .how = How::Sum, .rows = 168, .first = {2, 9, 2}, .second = {0, 1, 0}},
+    {.cell = {3, 9, 2}, .how = How::Rows, .rows = 193, .data = "00l00p00y01c01f01r01w02003Q04W05f06006F06M06P06v07307C07L07Q0YF0Yb0Yg0Yp0Yy0ZL0Zc0Zf0Zm0Z_0a50aA"
+        "0aJ0aS0ap0ay0b60b90bG0bV0bc0cs10510A10M10P10W11311C11G11V12M12P13313C14l15r15w16W16l17Z17i17r17w"
+        "1G01GF1GM1GP1GW1H31HC1HL1HQ1IM1IP1J31JC1Kb1Kg1Lm1L_1Mb1Mg1NZ1Ni1Nm1N_1ml1ms1mv1nZ1ni1nr1nw1o01pQ"
+        "1qW1rf1s01sF1sJ1sS1sv1t61t91tL1tQ1wF1wb1wg1wp1wy1xL1xc1xf1xm1x_1y51yA1yJ1yS1yp1yy1z61z91zG1zV1zc"
+        "1-s2YF2Yb2Yg2Yp2Yy2ZL2Zc2Zf2Zm2Z_2a52aA2aJ2aS2ap2ay2b62b92bG2bV2bc2cs2e52eA2eM2eP2eW2f32fC2fG2fV"
+        "2gM2gP2h32hC2il2jr2jw2kW2kl2lZ2li2lr2lw38l38p38y39c39f39r39w3A03BQ3CW3Df3E03EF3EM3EP3Ev3F33FC3FL"
+        "3FQ"},
     {.cell = {4, 8, 2}, .how = How::Half, .rows = 288},
     {.cell = {5, 7, 2}, .how = How::Sum, .rows = 432, .first = {4, 7, 2}, .second = {1, 0, 0}},
     {.cell = {6, 6, 2}, .how = How::Sum, .rows = 576, .first = {2, 6, 1}, .second = {4, 0, 1}},
@@ -419,10 +482,10 @@ constexpr auto kEntries = std::to_array<Entry>({
     {.cell = {10, 2, 2}, .how = How::Half, .rows = 1458},
     {.cell = {11, 1, 2}, .how = How::Half, .rows = 1458},
     {.cell = {12, 0, 2}, .how = How::Sum, .rows = 2187, .first = {11, 0, 2}, .second = {1, 0, 0}},
-    {.cell = {0, 13, 2}, .how = How::Sum, .rows = 156, .first = {0, 12, 2}, .second = {0, 1, 0}},
+    {.cell = {0, 13, 2}, .how = How::Sum, .rows = 160, .first = {0, 12, 2}, .second = {0, 1, 0}},
     {.cell = {1, 12, 2}, .how = How::Half, .rows = 192},
     {.cell = {2, 11, 2}, .how = How::Sum, .rows = 288, .first = {1, 11, 2}, .second = {1, 0, 0}},
-    {.cell = {3, 10, 2}, .how = How::Sum, .rows = 384, .first = {3, 8, 2}, .second = {0, 2, 0}},
+    {.cell = {3, 10, 2}, .how = How::Sum, .rows = 384, .first = {0, 7, 1}, .second = {3, 3, 1}},
     {.cell = {4, 9, 2}, .how = How::Sum, .rows = 558, .first = {0, 9, 1}, .second = {4, 0, 1}},
     {.cell = {5, 8, 2}, .how = How::Sum, .rows = 756, .first = {1, 8, 1}, .second = {4, 0, 1}},
     {.cell = {6, 7, 2}, .how = How::Sum, .rows = 1125, .first = {2, 7, 1}, .second = {4, 0, 1}},

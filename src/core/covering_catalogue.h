@@ -5,6 +5,7 @@
 // covering_catalogue.cpp, is written by tools/covering_search.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -61,6 +62,11 @@ const Entry* Find(Cell cell);
 // The rows of a cell that is not TooLarge, in ascending order, checked by
 // nothing: the catalogue's test verifies every cell.
 Code Materialise(Cell cell);
+
+// The same from other recipes than the compiled-in ones: the table that
+// tools/covering_search works on before it writes the catalogue.
+using Recipes = std::function<const Entry*(Cell)>;
+Code Materialise(Cell cell, const Recipes& recipes);
 
 // The rows a Rows entry's `data` holds, and the text that holds them.
 Code Unpack(const Space& space, std::string_view data);

@@ -115,56 +115,13 @@ std::uint64_t Table::Rows(Cell cell) const {
 }
 
 Code Table::Build(Cell cell) const {
-    const Space space(cell.GetShape());
-    if (cell.radius == 0) {
-        Code whole(space.Size());
-        for (Outcome o = 0; o < space.Size(); ++o) whole[o] = o;
-        return whole;
+    std::vector<stenvik::covering::Entry> entries;
+    entries.reserve(recipes_.size());
+    for (const Recipe& recipe : recipes_) {
+        entries.push_back({recipe.cell, recipe.how, static_cast<std::uint32_t>(recipe.rows), recipe.first,
+                           recipe.second, recipe.data, recipe.found});
     }
-    const Recipe& recipe = At(cell);
-    Code code;
-    switch (recipe.how) {
-        case How::Sum: {
-            // The first part's coordinates come first among the full covers
-            // and among the half covers.
-            const auto place = [&](Cell part, int fullAt, int halfAt) {
-                const Space from(part.GetShape());
-                Code placed;
-                for (const Outcome o : Build(part)) {
-                    Outcome at = 0;
-                    for (int i = 0; i < from.Length(); ++i) {
-                        const int to = i < part.full ? fullAt + i : halfAt + i - part.full;
-                        at += static_cast<Outcome>(from.Symbol(o, i)) * space.Stride(to);
-                    }
-                    placed.push_back(at);
-                }
-                return placed;
-            };
-            const Code a = place(recipe.first, 0, cell.full);
-            const Code b = place(recipe.second, recipe.first.full, cell.full + recipe.first.half);
-            for (const Outcome x : a) {
-                for (const Outcome y : b) code.push_back(x + y);
-            }
-            break;
-        }
-        case How::Half: {
-            const Space wider(Make(cell.full + 1, cell.half - 1, cell.radius).GetShape());
-            for (const Outcome o : Build(Make(cell.full + 1, cell.half - 1, cell.radius))) {
-                Outcome at = 0;
-                for (int i = 0; i < space.Length(); ++i) {
-                    at += static_cast<Outcome>(wider.Symbol(o, i) % space.Radix(i)) * space.Stride(i);
-                }
-                code.push_back(at);
-            }
-            break;
-        }
-        case How::Matrix: code = MatrixRows(ParseMatrix(recipe.data, space.Length())); break;
-        case How::Rows: code = Unpack(space, recipe.data); break;
-        case How::TooLarge: break;
-    }
-    std::ranges::sort(code);
-    code.erase(std::unique(code.begin(), code.end()), code.end());
-    return code;
+    return stenvik::covering::Materialise(cell, [&](Cell part) { return &entries[Index(part)]; });
 }
 
 Table::Bound Table::Best(Cell cell) const {

@@ -53,7 +53,7 @@ std::string Made(const Recipe& recipe) {
                    std::to_string(recipe.cell.half - 1) + ")";
         case How::Matrix: {
             const Matrix matrix = ParseMatrix(recipe.data, recipe.cell.full);
-            return "matrix, k = " + std::to_string(matrix.k) + ", |S| = " + std::to_string(matrix.s.size());
+            return "matrix of " + std::to_string(matrix.k) + " rows, S of " + std::to_string(matrix.s.size());
         }
         case How::Rows: return recipe.found.empty() ? "rows found by search" : "rows of a longer run, " + recipe.found;
         case How::TooLarge: return "too large";
